@@ -1,0 +1,43 @@
+#include "resources/Bitmap.h"
+
+#include "app/Log.h"
+#include "rules/ObjectCounters.h"
+
+namespace dLibrary {
+
+ALLEGRO_BITMAP* createBitmap(int32_t width, int32_t height) {
+    gLog << "Bitmap " << width << "x" << height << " ";
+    ALLEGRO_BITMAP* bitmap = al_create_bitmap(width, height);
+    if (bitmap != nullptr) {
+        ++objectsCreated;
+    } else {
+        gLog << "could not be ";
+    }
+    gLog << "created";
+    gLog.endLine();
+    return bitmap;
+}
+
+ALLEGRO_BITMAP* loadBitmap(std::string fileName, bool keyMagenta) {
+    gLog << "Bitmap \"" << fileName << "\" ";
+    ALLEGRO_BITMAP* bitmap = al_load_bitmap(fileName.c_str());
+    if (bitmap != nullptr) {
+        ++objectsCreated;
+        if (keyMagenta) al_convert_mask_to_alpha(bitmap, al_map_rgb(255, 0, 255));
+    } else {
+        gLog << "could not be ";
+    }
+    gLog << "loaded";
+    gLog.endLine();
+    return bitmap;
+}
+
+void destroyBitmap(ALLEGRO_BITMAP* bitmap) {
+    if (bitmap == nullptr) return;
+    gLog << "Bitmap destroyed";
+    gLog.endLine();
+    ++objectsFreed;
+    al_destroy_bitmap(bitmap);
+}
+
+}  // namespace dLibrary

@@ -1,0 +1,22 @@
+#include "resources/Resource.h"
+
+#include <allegro5/allegro.h>
+
+#include "resources/Registry.h"
+#include "rules/ObjectCounters.h"
+
+namespace dLibrary {
+
+dAllegroResource::~dAllegroResource() {
+    if (data == nullptr) return;
+    ++objectsFreed;
+    auto found = destroyFunctions.find(type);
+    if (found != destroyFunctions.end()) {
+        found->second(data);
+    } else {
+        delete static_cast<ALLEGRO_COLOR*>(data);
+    }
+    data = nullptr;
+}
+
+}  // namespace dLibrary

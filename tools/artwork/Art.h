@@ -1,0 +1,38 @@
+#pragma once
+
+#include <allegro5/allegro_font.h>
+
+#include "tools/artwork/Canvas.h"
+
+// Painters of the game's pictures. Each returns the finished picture; main writes them.
+
+// The board screen: background, squares, disks and the legal-move mark.
+Canvas makeWood(int width, int height, bool boardRecess);
+Canvas makeCell(bool lit);
+enum class DiskColour { Red, Blue };
+// A shaded, glossy disk with its shadow, centred on (cx, cy).
+void paintDisk(Canvas& canvas, float cx, float cy, float radius, DiskColour colour);
+Canvas makeDiskImage(DiskColour colour);
+Canvas makeSelect();
+
+// The labels around the board: coordinate strips, digits, side labels, turn arrow.
+Canvas makeStrip(ALLEGRO_FONT* font, bool letters);
+Canvas makeDigits(ALLEGRO_FONT* font);
+Canvas makeScore();
+Canvas makeArrow();
+
+// Nine-patch frames with their marker border.
+enum class Frame { Message, Button, ButtonPush, ButtonHover, ButtonDisabled };
+Canvas makeFrame(Frame frame);
+
+// The pointer, the window icon and the start-up picture.
+Canvas makeMouse();
+Canvas makeIcon();
+Canvas makeLoading(ALLEGRO_FONT* titleFont, ALLEGRO_FONT* captionFont);
+
+// Layout facts the game's drawing code relies on.
+constexpr int DIGIT_SIZE = 32;
+constexpr int LABEL_SIZE = 32;
+constexpr int ARROW_HEIGHT = 24;
+constexpr int GLYPH_CELL = 32;
+constexpr int SQUARE = 64;

@@ -1,0 +1,104 @@
+// The mouse pointer, the window icon and the picture shown while the game loads.
+#include "tools/artwork/Art.h"
+
+#include <cmath>
+#include <vector>
+
+#include "tools/artwork/Lettering.h"
+#include "tools/artwork/Noise.h"
+#include "tools/artwork/Shapes.h"
+
+namespace {
+
+const Lettering TITLE_STYLE = {rgb(255, 246, 206), rgb(244, 172, 60), rgb(44, 22, 6), 2.0f, 0.7f};
+const Lettering CAPTION_STYLE = {rgb(255, 248, 230), rgb(236, 220, 190), rgb(40, 22, 8, 0.9f), 1.0f,
+                                 0.5f};
+
+Rgba feltAt(const Noise& noise, float x, float y) {
+    float shade = 0.9f + 0.2f * noise.fractal(x * 0.45f, y * 0.45f, 3);
+    return rgb(30 * shade, 116 * shade, 70 * shade);
+}
+
+}  // namespace
+
+Canvas makeMouse() {
+    const int size = 32;
+    // The outline's tip is the pixel corner (3, 3): the cursor's focus point.
+    Mask outer = polygonMask(size, size,
+                             {3.0f, 3.0f, 3.0f, 24.5f, 8.4f, 19.4f, 12.0f, 27.6f, 16.4f, 25.8f,
+                              12.9f, 17.8f, 20.0f, 17.8f});
+    Mask inner = polygonMask(size, size,
+                             {4.4f, 6.2f, 4.4f, 21.2f, 8.8f, 17.0f, 12.7f, 25.6f, 14.6f, 24.8f,
+                              10.8f, 16.4f, 16.6f, 16.4f});
+    Mask shadow = outer.blurred(1);
+    Canvas canvas(size, size);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            Rgba c = rgb(0, 0, 0, 0.35f * shadow.at(x - 2, y - 2));
+            c = over(scaled(rgb(22, 14, 8), outer.at(x, y)), c);
+            Rgba fill = mixed(rgb(255, 252, 240), rgb(236, 216, 178), (y - 4.0f) / 22.0f);
+            c = over(scaled(fill, inner.at(x, y)), c);
+            // Nothing lies above or left of the focus point.
+            if (x < 3 || y < 3) c = Rgba{};
+            canvas.at(x, y) = c;
+        }
+    }
+    return canvas;
+}
+
+Canvas makeIcon() {
+    const int size = 64;
+    const Noise noise(91);
+    Canvas canvas(size, size);
+    canvas.paint([&](float x, float y) {
+        float d = roundedBoxDistance(x, y, 1, 1, 63, 63, 11);
+        float inner = roundedBoxDistance(x, y, 7, 7, 57, 57, 4);
+        Rgba frame = mixed(rgb(200, 132, 70), rgb(112, 62, 28), y / size);
+        Rgba c = scaled(rgb(40, 20, 8), coverage(d));
+        c = over(scaled(frame, coverage(d + 1.5f)), c);
+        c = over(scaled(rgb(30, 14, 4), coverage(inner - 1.0f)), c);
+        Rgba felt = feltAt(noise, x, y);
+        if (std::fabs(x - 32.0f) < 0.75f || std::fabs(y - 32.0f) < 0.75f) felt = rgb(12, 52, 30);
+        c = over(scaled(felt, coverage(inner)), c);
+        return c;
+    });
+    paintDisk(canvas, 19.5f, 19.5f, 10.5f, DiskColour::Red);
+    paintDisk(canvas, 44.5f, 19.5f, 10.5f, DiskColour::Blue);
+    paintDisk(canvas, 19.5f, 44.5f, 10.5f, DiskColour::Blue);
+    paintDisk(canvas, 44.5f, 44.5f, 10.5f, DiskColour::Red);
+    return canvas;
+}
+
+Canvas makeLoading(ALLEGRO_FONT* titleFont, ALLEGRO_FONT* captionFont) {
+    const int w = 400, h = 300;
+    const Noise noise(5);
+    Canvas canvas = makeWood(w, h, false);
+    // A bevelled edge so the picture reads as a plaque on the dark window.
+    canvas.paint(
+        [&](float x, float y) {
+            float d = -roundedBoxDistance(x, y, 0, 0, w, h, 0);
+            if (d < 2.0f) return rgb(30, 16, 6, 0.95f);
+            if (d < 4.0f) return rgb(255, 220, 170, 0.25f);
+            return rgb(20, 10, 4, 0.3f * (1.0f - smoothstep(4.0f, 14.0f, d)));
+        },
+        2);
+
+    paintLettering(canvas, textMask(titleFont, "Tilecrest", w, 100, w * 0.5f, 50.0f), TITLE_STYLE,
+                   0, 40);
+
+    // A strip of felt with four disks, as on the board.
+    canvas.paint(
+        [&](float x, float y) {
+            float d = roundedBoxDistance(x, y, 96, 150, 304, 206, 10);
+            Rgba c = scaled(rgb(30, 14, 4, 0.9f), coverage(d - 1.5f));
+            return over(scaled(feltAt(noise, x, y), coverage(d)), c);
+        },
+        3, 80, 140, 320, 216);
+    const DiskColour order[] = {DiskColour::Red, DiskColour::Blue, DiskColour::Red,
+                                DiskColour::Blue};
+    for (int i = 0; i < 4; ++i) paintDisk(canvas, 128.0f + 48.0f * i, 177.5f, 19.5f, order[i]);
+
+    paintLettering(canvas, textMask(captionFont, "Loading...", w, 40, w * 0.5f, 20.0f),
+                   CAPTION_STYLE, 0, 234);
+    return canvas;
+}
