@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <new>
+
+// Storage for the class-specific operator new/delete of the move records. The search
+// builds and deletes a record with its entries for every position it examines; reusing
+// freed blocks keeps that off the general heap. Blocks are kept for reuse, never handed
+// back. Single-threaded, like everything in the rules.
+template <typename T>
+class FreeList {
+public:
+    static void* take(std::size_t size) noexcept {
+        if (size != sizeof(T)) return ::operator new(size, std::nothrow);
+        if (head == nullptr) return ::operator new(sizeof(Slot), std::nothrow);
+        Slot* slot = head;
+        head = slot->next;
+        return slot;
+    }
+
+    static void give(void* block, std::size_t size) noexcept {
+        if (block == nullptr) return;
+        if (size != sizeof(T)) {
+            ::operator delete(block);
+            return;
+        }
+        Slot* slot = static_cast<Slot*>(block);
+        slot->next = head;
+        head = slot;
+    }
+
+private:
+    union Slot {
+        Slot* next;
+        alignas(T) unsigned char bytes[sizeof(T)];
+    };
+    static inline Slot* head = nullptr;
+};

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <cstdint>
+
+#include "rules/BoardBits.h"
+
+// The bit operations of ScalarBits again, for processors with AVX2, BMI and POPCNT: BMI2
+// pext/pdep for the conversions and GCC vector lanes for the eight directions, four at a
+// time. The results are exactly those of ScalarBits. Every function is built for those
+// instructions, so only code built the same way (the AVX2 search kernel) may call them.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__)
+#define TILECREST_VECTOR_BITS 1
+
+#include <immintrin.h>
+
+#define TILECREST_AVX2 __attribute__((target("avx2,bmi,bmi2,lzcnt,popcnt")))
+
+namespace boardbits {
+
+struct VectorBits {
+    typedef uint64_t Lanes4 __attribute__((vector_size(32)));
+    typedef int64_t Signed4 __attribute__((vector_size(32)));
+
+    TILECREST_AVX2 static Disks disksOf(const Board& board) {
+        uint64_t top, bottom;
+        loadRows(board, top, bottom);
+        const uint64_t low = _pext_u64(top, EVEN_BITS) | _pext_u64(bottom, EVEN_BITS) << 32;
+        const uint64_t high =
+            _pext_u64(top, EVEN_BITS << 1) | _pext_u64(bottom, EVEN_BITS << 1) << 32;
+        return {low & ~high, high & ~low};
+    }
+
+    TILECREST_AVX2 static void writeMarks(Board& board, uint64_t marks) {
+        uint64_t top, bottom;
+        loadRows(board, top, bottom);
+        top = (top & ~(markedPairs(top) * 3)) | _pdep_u64(marks, EVEN_BITS) * 3;
+        bottom = (bottom & ~(markedPairs(bottom) * 3)) | _pdep_u64(marks >> 32, EVEN_BITS) * 3;
+        storeRows(board, top, bottom);
+    }
+
+    TILECREST_AVX2 static uint64_t marksInReadingOrder(const Board& board) {
+        uint64_t top, bottom;
+        loadRows(board, top, bottom);
+        return mirrorColumns(_pext_u64(markedPairs(top), EVEN_BITS) |
+                             _pext_u64(markedPairs(bottom), EVEN_BITS) << 32);
+    }
+
+    // Lane by lane the bit index changes +9, +8, +7, +1 (up) and -9, -8, -7, -1 (down),
+    // with the same wrap masks as ScalarBits.
+    static constexpr Lanes4 SHIFTS = {9, 8, 7, 1};
+    static constexpr Lanes4 KEEP_UP = {NOT_COLUMN_7, ~0ull, NOT_COLUMN_0, NOT_COLUMN_7};
+    static constexpr Lanes4 KEEP_DOWN = {NOT_COLUMN_0, ~0ull, NOT_COLUMN_7, NOT_COLUMN_0};
+
+    TILECREST_AVX2 static LegalSquares legalSquares(uint64_t own, uint64_t opponent) {
+        const uint64_t empty = ~(own | opponent);
+        const Lanes4 mine = Lanes4{own, own, own, own};
+        const Lanes4 theirsUp = KEEP_UP & opponent, theirsDown = KEEP_DOWN & opponent;
+        Lanes4 up = (mine << SHIFTS) & theirsUp;
+        Lanes4 down = (mine >> SHIFTS) & theirsDown;
+        for (int i = 0; i < 5; ++i) {
+            up |= (up << SHIFTS) & theirsUp;
+            down |= (down >> SHIFTS) & theirsDown;
+        }
+        up = (up << SHIFTS) & KEEP_UP & empty;
+        down = (down >> SHIFTS) & KEEP_DOWN & empty;
+        const Lanes4 both = up | down;
+        return {both[0] | both[1] | both[2] | both[3],
+                popCount(up[0]) + popCount(up[1]) + popCount(up[2]) + popCount(up[3]) +
+                    popCount(down[0]) + popCount(down[1]) + popCount(down[2]) + popCount(down[3])};
+    }
+
+    // flippedSquares of BoardBits.h: the runs of opponent disks from the start are walked
+    // in all eight directions at once and kept where an own disk closes them.
+    TILECREST_AVX2 static int flippedSquares(int start, uint64_t own, uint64_t opponent,
+                                             uint16_t* squares) {
+        const uint64_t from = 1ull << start;
+        const Lanes4 origin = Lanes4{from, from, from, from};
+        const Lanes4 theirsUp = KEEP_UP & opponent, theirsDown = KEEP_DOWN & opponent;
+        Lanes4 up = (origin << SHIFTS) & theirsUp;
+        Lanes4 down = (origin >> SHIFTS) & theirsDown;
+        for (int i = 0; i < 5; ++i) {
+            up |= (up << SHIFTS) & theirsUp;
+            down |= (down >> SHIFTS) & theirsDown;
+        }
+        up &= (Lanes4)((Signed4)((up << SHIFTS) & KEEP_UP & own) != 0);
+        down &= (Lanes4)((Signed4)((down >> SHIFTS) & KEEP_DOWN & own) != 0);
+        // Up lanes are directions 5, 6, 7 and 3; down lanes 2, 1, 0 and 4.
+        const int counts[8] = {popCount(down[2]), popCount(down[1]), popCount(down[0]),
+                               popCount(up[3]),   popCount(down[3]), popCount(up[0]),
+                               popCount(up[1]),   popCount(up[2])};
+        int count = 0;
+        for (int d = 0; d < 8; ++d) {
+            std::memcpy(squares + count, RAYS.walk[d][start], sizeof RAYS.walk[d][start]);
+            count += counts[d];
+        }
+        return count;
+    }
+};
+
+}  // namespace boardbits
+
+#endif

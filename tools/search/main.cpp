@@ -1,0 +1,66 @@
+// tilecrest-search: asks the computer player about positions given as lines of moves on
+// standard input and reports its move with the work it took, or counts move sequences.
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+#include "tools/search/Perft.h"
+#include "tools/search/SearchQuery.h"
+
+namespace {
+
+int usage() {
+    std::cerr << "usage: tilecrest-search [--summary] < positions\n"
+                 "       tilecrest-search --perft DEPTH\n";
+    return 2;
+}
+
+int runPerft(const std::string& depthText) {
+    char* end = nullptr;
+    const long depth = std::strtol(depthText.c_str(), &end, 10);
+    if (depthText.empty() || *end != '\0' || depth < 1 || depth > 60) return usage();
+    for (int d = 1; d <= depth; ++d) {
+        std::cout << "perft " << d << ' ' << perft(d) << std::endl;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    bool summary = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--summary") {
+            summary = true;
+        } else if (argument == "--perft" && i + 1 < argc) {
+            return runPerft(argv[i + 1]);
+        } else {
+            return usage();
+        }
+    }
+
+    SearchTotals totals;
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const SearchAnswer answer = answerLine(line, totals);
+        std::cout << answer.text << std::endl;
+        if (!answer.balanced) {
+            std::cerr << "tilecrest-search: the search freed a different number of objects "
+                         "than it created\n";
+            return 1;
+        }
+    }
+    if (summary) {
+        const double perSecond = totals.seconds > 0 ? totals.nodes / totals.seconds : 0.0;
+        char seconds[32];
+        std::snprintf(seconds, sizeof seconds, "%.3f", totals.seconds);
+        std::cout << "positions=" << totals.positions << " nodes=" << totals.nodes
+                  << " records=" << totals.records << " seconds=" << seconds
+                  << " nodes_per_second=" << static_cast<uint64_t>(perSecond) << std::endl;
+    }
+    return 0;
+}
