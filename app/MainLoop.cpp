@@ -1,0 +1,42 @@
+#include "app/App.h"
+
+#include "resources/Registry.h"
+#include "resources/ResourceIds.h"
+#include "screen/Game.h"
+
+// Hands every queued event to the Game and draws a frame once the queue has run empty
+// and the Game wants one. With nothing to do it sleeps in al_wait_for_event rather than
+// spinning: the event order, ticks and frames are the same as with polling, without
+// keeping a processor core busy while the board sits idle.
+void App::mainLoop() {
+    while (game->enteredState != STATE_QUIT) {
+        while (!al_is_event_queue_empty(eventQueue)) {
+            ALLEGRO_EVENT event;
+            al_get_next_event(eventQueue, &event);
+            game->handleEvent(event);
+            if (event.type == ALLEGRO_EVENT_MOUSE_LEAVE_DISPLAY) {
+                al_set_system_mouse_cursor(display, ALLEGRO_SYSTEM_MOUSE_CURSOR_DEFAULT);
+            } else if (event.type == ALLEGRO_EVENT_MOUSE_ENTER_DISPLAY) {
+                al_set_mouse_cursor(display, mouseCursor);
+            }
+            if (game->enteredState == STATE_QUIT) return;
+        }
+        if (game->redraw) {
+            redraw();
+        } else {
+            al_wait_for_event(eventQueue, nullptr);  // leaves the event in the queue
+        }
+    }
+}
+
+// Composes the frame on the fixed 800 by 600 screen bitmap and stretches it over the
+// whole window, whatever its current size.
+void App::redraw() {
+    ALLEGRO_BITMAP* screen = static_cast<ALLEGRO_BITMAP*>(dLibrary::getData(RES_SCREEN));
+    al_set_target_bitmap(screen);
+    game->draw();
+    al_set_target_backbuffer(display);
+    al_draw_scaled_bitmap(screen, 0, 0, al_get_bitmap_width(screen), al_get_bitmap_height(screen),
+                          0, 0, al_get_display_width(display), al_get_display_height(display), 0);
+    al_flip_display();
+}
