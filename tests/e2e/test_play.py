@@ -4,6 +4,7 @@ import time
 import unittest
 
 from harness import GameRun, counts
+import reversi
 
 C5 = (204, 332)  # Red's opening at column 2, row 4
 C4 = (204, 268)  # one of Blue's replies to it
@@ -62,6 +63,50 @@ class PlayTest(unittest.TestCase):
             self.assertEqual(game.wait_exit(), 0)
             created, freed = counts(game.log_lines())
             self.assertEqual(created, freed)
+
+
+    def test_the_banner_shows_while_the_computer_thinks(self):
+        # A line whose last position makes the computer search over four million positions.
+        line = "e3 f5 d6 c7 e6 f6 e7 f8 g7 e2 f7 h8 g5 f4 d2 h5 g6 h6".split()
+        squares = [("abcdefgh".index(t[0]), int(t[1:]) - 1) for t in line]
+        with GameRun(self) as game:
+            game.wait_game_window()
+            time.sleep(0.3)
+            new_game, _ = game.game_buttons()
+            game.click(*new_game)
+            game.click(*game.box_buttons(2)[0])  # Yes
+            game.click(*game.box_buttons(3)[1])  # Computer
+            time.sleep(0.3)
+            for red, blue in zip(squares[0:-2:2], squares[1:-2:2]):
+                game.click(*reversi.square_centre(*red))
+                game.wait_until(lambda: is_blue(game.window_pixel(*reversi.square_centre(*blue))),
+                                "the computer answers %s" % "abcdefgh"[blue[0]])
+
+            game.click(*reversi.square_centre(*squares[-2]))
+            seen = False
+            for attempt in range(10):
+                shot = game.screenshot("thinking-%d" % attempt)
+                if banner_shown(game, shot):
+                    seen = True
+                    break
+            self.assertTrue(seen, "the banner shows while the computer searches")
+            game.wait_until(lambda: is_blue(game.window_pixel(*reversi.square_centre(*squares[-1]))),
+                            "the computer answers h6")
+            self.assertFalse(banner_shown(game, game.screenshot("answered")), "the banner is gone")
+            game.ctrl_x()
+            self.assertEqual(game.wait_exit(), 0)
+
+
+def banner_shown(game, shot):
+    """The banner is a dark navy frame centred on the screen, over the board's felt."""
+    wx, wy, _, _ = game.geometry(game.window)
+    _, _, rows = game.pixels(shot)
+    navy = 0
+    for y in range(wy + 285, wy + 315):
+        for x in range(wx + 300, wx + 500):
+            r, g, b = rows[y][x]
+            navy += r < 60 and g < 70 and 50 < b < 100 and b > g + 10
+    return navy > 1500
 
 
 if __name__ == "__main__":
