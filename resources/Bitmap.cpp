@@ -5,6 +5,22 @@
 
 namespace dLibrary {
 
+namespace {
+
+// Decodes into a memory bitmap, then converts it to the library's default kind. Allegro's
+// PNG loader leaves a locked bitmap behind when a file ends early; left among the
+// display's bitmaps it hangs al_destroy_display, while a memory bitmap is harmless.
+ALLEGRO_BITMAP* decodeBitmap(const std::string& fileName) {
+    const int defaultFlags = al_get_new_bitmap_flags();
+    al_set_new_bitmap_flags(defaultFlags | ALLEGRO_MEMORY_BITMAP);
+    ALLEGRO_BITMAP* bitmap = al_load_bitmap(fileName.c_str());
+    al_set_new_bitmap_flags(defaultFlags);
+    if (bitmap != nullptr) al_convert_bitmap(bitmap);
+    return bitmap;
+}
+
+}  // namespace
+
 ALLEGRO_BITMAP* createBitmap(int32_t width, int32_t height) {
     gLog << "Bitmap " << width << "x" << height << " ";
     ALLEGRO_BITMAP* bitmap = al_create_bitmap(width, height);
@@ -20,7 +36,7 @@ ALLEGRO_BITMAP* createBitmap(int32_t width, int32_t height) {
 
 ALLEGRO_BITMAP* loadBitmap(std::string fileName, bool keyMagenta) {
     gLog << "Bitmap \"" << fileName << "\" ";
-    ALLEGRO_BITMAP* bitmap = al_load_bitmap(fileName.c_str());
+    ALLEGRO_BITMAP* bitmap = decodeBitmap(fileName);
     if (bitmap != nullptr) {
         ++objectsCreated;
         if (keyMagenta) al_convert_mask_to_alpha(bitmap, al_map_rgb(255, 0, 255));
