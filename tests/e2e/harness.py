@@ -24,10 +24,10 @@ def run(*args, check=True, **kwargs):
 class XServer:
     """A private Xvfb display, picked by Xvfb itself so parallel tests never clash."""
 
-    def __init__(self):
+    def __init__(self, size=SCREEN_SIZE):
         read_fd, write_fd = os.pipe()
         self.process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "%dx%dx24" % SCREEN_SIZE, "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "%dx%dx24" % size, "-nolisten", "tcp"],
             pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_fd)
         with os.fdopen(read_fd) as pipe:
@@ -44,7 +44,7 @@ class XServer:
 class GameRun:
     """One start of the game. Use as a context manager; it never leaves a process behind."""
 
-    def __init__(self, test, remove=(), replace=None, start_dir=None):
+    def __init__(self, test, remove=(), replace=None, start_dir=None, screen=SCREEN_SIZE, deferred=False):
         self.test = test
         self.root = tempfile.mkdtemp(prefix="tilecrest-e2e-")
         self.install = os.path.join(self.root, "install")
@@ -58,10 +58,11 @@ class GameRun:
                 f.write(content)
         self.start_dir = start_dir or os.path.join(self.root, "start")
         os.makedirs(self.start_dir, exist_ok=True)
-        self.x = XServer()
+        self.x = XServer(screen)
         self.env = dict(os.environ, DISPLAY=self.x.display, NO_AT_BRIDGE="1", GDK_BACKEND="x11")
         self.process = None
         self.window = None
+        self.deferred = deferred  # `with` leaves the start to the test
 
     # -- process -------------------------------------------------------------------
     def start(self):
@@ -71,7 +72,7 @@ class GameRun:
         return self
 
     def __enter__(self):
-        return self.start()
+        return self if self.deferred else self.start()
 
     def __exit__(self, *exc):
         if self.process and self.process.poll() is None:
@@ -110,8 +111,16 @@ class GameRun:
             time.sleep(0.1)
         self.test.fail("no window named %r appeared" % name)
 
-    def wait_game_window(self):
+    def wait_game_window(self, logged=True):
+        """Waits for the window and for start-up to finish: the window shows before the
+        artwork is loaded, and input sent before the event queue exists is lost. Without
+        a log to read, it can only give start-up a generous moment."""
         self.window = self.find_window("Tilecrest")
+        if logged:
+            self.wait_until(lambda: "\tGame Setup complete" in self.log_lines(), "start-up completes", timeout=30)
+            time.sleep(0.2)  # the first ticks and frame
+        else:
+            time.sleep(2)
         return self.window
 
     def geometry(self, window):
@@ -132,7 +141,7 @@ class GameRun:
         time.sleep(0.15)
 
     def ctrl_x(self):
-        self.move(400, 300)
+        self.move(20, 20)  # keys go to the window under the pointer; inside at any size
         self.xdotool("keydown", "ctrl", "keydown", "x")
         time.sleep(0.15)
         self.xdotool("keyup", "x", "keyup", "ctrl")
@@ -223,21 +232,32 @@ class GameRun:
         return tuple(int(v) for v in out.strip().split(","))
 
     # -- native message boxes (GTK) --------------------------------------------------
-    def click_native_button(self, title, across=0.5):
+    def click_native_button(self, title, across=0.5, attempts=5):
         """Clicks the button row of a native box (no window manager, so no key focus).
 
         GTK spreads the buttons over the box's bottom row; `across` picks one by its
-        horizontal place, as a fraction of the box's width.
+        horizontal place, as a fraction of the box's width. Clicks again while the box
+        is still there: GTK may not have laid it out when it first shows.
         """
         window = self.find_window(title)
-        time.sleep(0.5)  # let GTK lay the box out
-        _, _, width, height = self.geometry(window)
-        self.click(int(width * across), height - 18, window)
+        for _ in range(attempts):
+            time.sleep(0.5)
+            try:
+                _, _, width, height = self.geometry(window)
+                self.click(int(width * across), height - 18, window)
+            except subprocess.CalledProcessError:
+                return  # the box closed
+            time.sleep(0.3)
+            if not self.xdotool("search", "--onlyvisible", "--name", "^%s$" % re.escape(title), check=False).split():
+                return
 
     # -- log -------------------------------------------------------------------------
     def log_lines(self):
-        with open(os.path.join(self.start_dir, "reversi.log")) as f:
-            return f.read().split("\n")
+        try:
+            with open(os.path.join(self.start_dir, "reversi.log")) as f:
+                return f.read().split("\n")
+        except (FileNotFoundError, IsADirectoryError):
+            return []
 
 
 def is_button_blue(rgb):
