@@ -157,6 +157,27 @@ TEST_F(GameFlow, UndoTakesBackOneMoveAgainstAPersonAndTwoAgainstTheComputer) {
     EXPECT_EQ(game->opponent, OPPONENT_COMPUTER);
 }
 
+TEST_F(GameFlow, WhenEveryLineLosesTheComputerStillPlaysItsFirstLegalSquare) {
+    // Blue's only move, a1, fills the board and loses: the search finds nothing above its
+    // floor. The game must still go on (and here end) instead of searching at every tick.
+    game->newGame(OPPONENT_COMPUTER);
+    game->board = Board{};
+    for (int r = 0; r < 8; ++r) {
+        for (int c = 0; c < 8; ++c) setSquare(game->board, c, r, Red);
+    }
+    setSquare(game->board, 0, 0, SQUARE_EMPTY);
+    setSquare(game->board, 2, 0, Blue);
+    game->sideToMove = Blue;
+    ASSERT_GT(MarkLegalMoves(game->board, Blue), 0);
+    CountDisks(*game);
+    tick();
+    EXPECT_EQ(square(0, 0), Blue);
+    EXPECT_EQ(square(1, 0), Blue);
+    EXPECT_EQ(game->sideToMove, Red);
+    EXPECT_EQ(game->state, STATE_GAME_OVER);
+    EXPECT_EQ(game->history.size(), 1u);
+}
+
 TEST_F(GameFlow, APressAndReleaseWithinOneTickIsLost) {
     moveTo(44 + 64 * 2 + 32, 44 + 64 * 4 + 32);
     tick();
