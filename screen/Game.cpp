@@ -102,10 +102,10 @@ void Game::newGame(int32_t newOpponent) {
 void Game::handleEvent(const ALLEGRO_EVENT& event) {
     switch (event.type) {
         case ALLEGRO_EVENT_KEY_DOWN:
-            input.keys[event.keyboard.keycode] = true;
-            break;
         case ALLEGRO_EVENT_KEY_UP:
-            input.keys[event.keyboard.keycode] = false;
+            if (event.keyboard.keycode > 0 && event.keyboard.keycode < ALLEGRO_KEY_MAX) {
+                input.keys[event.keyboard.keycode] = event.type == ALLEGRO_EVENT_KEY_DOWN;
+            }
             break;
         case ALLEGRO_EVENT_MOUSE_AXES:
         case ALLEGRO_EVENT_MOUSE_ENTER_DISPLAY:
