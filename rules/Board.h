@@ -22,8 +22,12 @@ struct Move {
 };
 constexpr Move NoMove{255, 255};
 
-constexpr bool operator==(Move a, Move b) { return a.column == b.column && a.row == b.row; }
-constexpr bool operator!=(Move a, Move b) { return !(a == b); }
+constexpr bool operator==(Move a, Move b) {
+    return a.column == b.column && a.row == b.row;
+}
+constexpr bool operator!=(Move a, Move b) {
+    return !(a == b);
+}
 
 struct Direction {
     int32_t columnStep;
@@ -35,7 +39,9 @@ inline constexpr Direction Directions[8] = {
     {-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0}, {-1, 1}, {0, 1}, {1, 1},
 };
 
-constexpr uint8_t opponentOf(uint8_t side) { return side == Red ? Blue : Red; }
+constexpr uint8_t opponentOf(uint8_t side) {
+    return side == Red ? Blue : Red;
+}
 
 constexpr bool isOnBoard(int column, int row) {
     return column >= 0 && column < 8 && row >= 0 && row < 8;

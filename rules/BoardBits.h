@@ -17,7 +17,9 @@ constexpr uint64_t EVEN_BITS = 0x5555555555555555ull;
 constexpr uint64_t NOT_COLUMN_0 = 0x7F7F7F7F7F7F7F7Full;
 constexpr uint64_t NOT_COLUMN_7 = 0xFEFEFEFEFEFEFEFEull;
 
-constexpr int bitIndex(int column, int row) { return 8 * row + 7 - column; }
+constexpr int bitIndex(int column, int row) {
+    return 8 * row + 7 - column;
+}
 
 // Both bits of a square in the two words of rows below (rows 0-3, rows 4-7). [row][column].
 struct SquareMasks {
@@ -63,7 +65,9 @@ inline void storeRows(Board& board, uint64_t top, uint64_t bottom) {
 }
 
 // The squares of a packed word that hold LegalMark (both bits set), on the even bits.
-inline uint64_t markedPairs(uint64_t word) { return word & (word >> 1) & EVEN_BITS; }
+inline uint64_t markedPairs(uint64_t word) {
+    return word & (word >> 1) & EVEN_BITS;
+}
 
 // Reverses the bits of every byte, turning bit 8 * row + 7 - column into 8 * row + column.
 inline uint64_t mirrorColumns(uint64_t bits) {
@@ -72,7 +76,33 @@ inline uint64_t mirrorColumns(uint64_t bits) {
     return ((bits >> 4) & 0x0F0F0F0F0F0F0F0Full) | ((bits & 0x0F0F0F0F0F0F0F0Full) << 4);
 }
 
-inline int popCount(uint64_t bits) { return __builtin_popcountll(bits); }
+#if defined(__GNUC__)
+inline int popCount(uint64_t bits) {
+    return __builtin_popcountll(bits);
+}
+inline int lowestBit(uint64_t bits) {
+    return __builtin_ctzll(bits);
+}  // bits != 0
+inline int highestBit(uint64_t bits) {
+    return 63 - __builtin_clzll(bits);
+}
+#else
+inline int popCount(uint64_t bits) {
+    int count = 0;
+    for (; bits != 0; bits &= bits - 1) ++count;
+    return count;
+}
+inline int lowestBit(uint64_t bits) {
+    int bit = 0;
+    while ((bits >> bit & 1) == 0) ++bit;
+    return bit;
+}
+inline int highestBit(uint64_t bits) {
+    int bit = 63;
+    while ((bits >> bit & 1) == 0) --bit;
+    return bit;
+}
+#endif
 
 struct Disks {
     uint64_t red;
@@ -152,8 +182,8 @@ struct ScalarBits {
     static uint64_t marksInReadingOrder(const Board& board) {
         uint64_t top, bottom;
         loadRows(board, top, bottom);
-        return mirrorColumns(packEvenBits(markedPairs(top)) |
-                             packEvenBits(markedPairs(bottom)) << 32);
+        return mirrorColumns(packEvenBits(markedPairs(top)) | packEvenBits(markedPairs(bottom))
+                                                                  << 32);
     }
 
     // The enclosed disks of a move, as flippedSquares below gives them.
@@ -176,7 +206,6 @@ struct ScalarBits {
                                                    popCount(g) + popCount(h)};
     }
 };
-
 
 struct Rays {
     uint64_t squares[8][64];  // [direction][bit of the start]: the walk's squares as bits
@@ -221,10 +250,10 @@ inline int flipCount(int start, uint64_t own, uint64_t opponent) {
     uint64_t first;
     if constexpr (STEP > 0) {
         first = stops & (0 - stops);
-        stop = __builtin_ctzll(stops | (1ull << 63));
+        stop = lowestBit(stops | (1ull << 63));
     } else {
         // Bit 0 keeps the scan defined when nothing stops the walk; `& stops` drops it again.
-        stop = 63 - __builtin_clzll(stops | 1);
+        stop = highestBit(stops | 1);
         first = (1ull << stop) & stops;
     }
     const int distance = STEP > 0 ? (stop - start) / STEP : (start - stop) / -STEP;
@@ -234,14 +263,22 @@ inline int flipCount(int start, uint64_t own, uint64_t opponent) {
 
 inline int flipCount(int direction, int start, uint64_t own, uint64_t opponent) {
     switch (direction) {
-        case 0: return flipCount<0>(start, own, opponent);
-        case 1: return flipCount<1>(start, own, opponent);
-        case 2: return flipCount<2>(start, own, opponent);
-        case 3: return flipCount<3>(start, own, opponent);
-        case 4: return flipCount<4>(start, own, opponent);
-        case 5: return flipCount<5>(start, own, opponent);
-        case 6: return flipCount<6>(start, own, opponent);
-        default: return flipCount<7>(start, own, opponent);
+        case 0:
+            return flipCount<0>(start, own, opponent);
+        case 1:
+            return flipCount<1>(start, own, opponent);
+        case 2:
+            return flipCount<2>(start, own, opponent);
+        case 3:
+            return flipCount<3>(start, own, opponent);
+        case 4:
+            return flipCount<4>(start, own, opponent);
+        case 5:
+            return flipCount<5>(start, own, opponent);
+        case 6:
+            return flipCount<6>(start, own, opponent);
+        default:
+            return flipCount<7>(start, own, opponent);
     }
 }
 

@@ -5,97 +5,9 @@
 #include "rules/Rules.h"
 #include "rules/SearchKernel.h"
 #include "rules/VectorBits.h"
+#include "rules/WeightedSums.h"
 
 namespace {
-
-// Red's weighted sum minus Blue's over the four squares of one byte of a packed row:
-// [row][0] for the low byte (columns 7 to 4), [row][1] for the high byte (columns 3 to 0).
-struct ByteScores {
-    int16_t score[8][2][256];
-};
-
-constexpr ByteScores makeByteScores() {
-    ByteScores table{};
-    for (int row = 0; row < 8; ++row) {
-        for (int half = 0; half < 2; ++half) {
-            for (int bits = 0; bits < 256; ++bits) {
-                int score = 0;
-                for (int j = 0; j < 4; ++j) {
-                    const int value = (bits >> (2 * j)) & 3;
-                    const int weight = SquareWeights[row][(half == 0 ? 7 : 3) - j];
-                    if (value == Red) score += weight;
-                    if (value == Blue) score -= weight;
-                }
-                table.score[row][half][bits] = static_cast<int16_t>(score);
-            }
-        }
-    }
-    return table;
-}
-
-constexpr ByteScores BYTE_SCORES = makeByteScores();
-
-// Red's weighted sum minus Blue's, looked up a byte of a row at a time.
-inline int32_t redMinusBlueByBytes(const Board& board) {
-    int32_t redMinusBlue = 0;
-    for (int row = 0; row < 8; ++row) {
-        redMinusBlue += BYTE_SCORES.score[row][0][board.rows[row] & 0xFF];
-        redMinusBlue += BYTE_SCORES.score[row][1][board.rows[row] >> 8];
-    }
-    return redMinusBlue;
-}
-
-#ifdef TILECREST_VECTOR_BITS
-// The weights in the order redMinusBlueByLanes meets the squares: the 16 bytes of the packed
-// rows, first for their squares at bits 0-1, then 2-3 (WEIGHTS_A), then 4-5 and 6-7 (WEIGHTS_B).
-struct LaneWeights {
-    int8_t a[32];
-    int8_t b[32];
-    int32_t total;
-};
-
-constexpr LaneWeights makeLaneWeights() {
-    LaneWeights weights{};
-    for (int byte = 0; byte < 16; ++byte) {
-        const int row = byte / 2;
-        const int lastColumn = byte % 2 == 0 ? 7 : 3;  // the column at bits 0-1 of the byte
-        weights.a[byte] = static_cast<int8_t>(SquareWeights[row][lastColumn]);
-        weights.a[16 + byte] = static_cast<int8_t>(SquareWeights[row][lastColumn - 1]);
-        weights.b[byte] = static_cast<int8_t>(SquareWeights[row][lastColumn - 2]);
-        weights.b[16 + byte] = static_cast<int8_t>(SquareWeights[row][lastColumn - 3]);
-    }
-    for (int row = 0; row < 8; ++row) {
-        for (int column = 0; column < 8; ++column) weights.total += SquareWeights[row][column];
-    }
-    return weights;
-}
-
-constexpr LaneWeights LANE_WEIGHTS = makeLaneWeights();
-
-// The same sum with AVX2: every square becomes 2 for Red, 0 for Blue and 1 otherwise, is
-// multiplied by its weight, and the total of all weights is taken off again.
-TILECREST_AVX2 inline int32_t redMinusBlueByLanes(const Board& board) {
-    const __m256i rows = _mm256_broadcastsi128_si256(
-        _mm_loadu_si128(reinterpret_cast<const __m128i*>(board.rows)));
-    const __m256i twoBits = _mm256_set1_epi8(3);
-    const __m256i squaresA =
-        _mm256_and_si256(_mm256_srlv_epi64(rows, _mm256_setr_epi64x(0, 0, 2, 2)), twoBits);
-    const __m256i squaresB =
-        _mm256_and_si256(_mm256_srlv_epi64(rows, _mm256_setr_epi64x(4, 4, 6, 6)), twoBits);
-    const __m256i factor = _mm256_setr_epi8(1, 2, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  //
-                                            1, 2, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
-    const __m256i sums = _mm256_add_epi16(
-        _mm256_maddubs_epi16(_mm256_shuffle_epi8(factor, squaresA),
-                             _mm256_loadu_si256(reinterpret_cast<const __m256i*>(LANE_WEIGHTS.a))),
-        _mm256_maddubs_epi16(_mm256_shuffle_epi8(factor, squaresB),
-                             _mm256_loadu_si256(reinterpret_cast<const __m256i*>(LANE_WEIGHTS.b))));
-    const __m256i words = _mm256_madd_epi16(sums, _mm256_set1_epi16(1));
-    __m128i total = _mm_add_epi32(_mm256_castsi256_si128(words), _mm256_extracti128_si256(words, 1));
-    total = _mm_add_epi32(total, _mm_shuffle_epi32(total, 0x4E));
-    total = _mm_add_epi32(total, _mm_shuffle_epi32(total, 0xB1));
-    return _mm_cvtsi128_si32(total) - LANE_WEIGHTS.total;
-}
-#endif
 
 // Evaluate with the weighted sums from Kernel::redMinusBlue.
 template <class Kernel>
@@ -118,7 +30,7 @@ template <class Bits>
 inline CandidateMoves collectMoves(const Board& board) {
     CandidateMoves candidates;
     for (uint64_t marks = Bits::marksInReadingOrder(board); marks != 0; marks &= marks - 1) {
-        const int bit = __builtin_ctzll(marks);
+        const int bit = boardbits::lowestBit(marks);
         candidates.moves[candidates.count++] = {static_cast<uint8_t>(bit & 7),
                                                 static_cast<uint8_t>(bit >> 3)};
     }
@@ -166,15 +78,18 @@ inline int32_t maxLevel(Board board, uint8_t side, int32_t depth) {
 
 // flatten pulls every rule call of a level into it (the other level stays a call), which
 // is what lets the AVX2 kernel build all of them for AVX2.
+#if defined(__GNUC__)
+#define TILECREST_LEVEL __attribute__((flatten, noinline))
+#else
+#define TILECREST_LEVEL
+#endif
 struct PortableKernel {
     using Bits = boardbits::ScalarBits;
-    static int32_t redMinusBlue(const Board& board) { return redMinusBlueByBytes(board); }
-    __attribute__((flatten, noinline)) static int32_t minLevel(Board board, uint8_t side,
-                                                               int32_t depth) {
+    static int32_t redMinusBlue(const Board& board) { return weightedsums::byBytes(board); }
+    TILECREST_LEVEL static int32_t minLevel(Board board, uint8_t side, int32_t depth) {
         return ::minLevel<PortableKernel>(board, side, depth);
     }
-    __attribute__((flatten, noinline)) static int32_t maxLevel(Board board, uint8_t side,
-                                                               int32_t depth) {
+    TILECREST_LEVEL static int32_t maxLevel(Board board, uint8_t side, int32_t depth) {
         return ::maxLevel<PortableKernel>(board, side, depth);
     }
 };
@@ -184,12 +99,14 @@ struct PortableKernel {
 struct Avx2Kernel {
     using Bits = boardbits::VectorBits;
     TILECREST_AVX2 static int32_t redMinusBlue(const Board& board) {
-        return redMinusBlueByLanes(board);
+        return weightedsums::byLanes(board);
     }
-    TILECREST_AVX2 __attribute__((flatten, noinline)) static int32_t minLevel(Board board, uint8_t side, int32_t depth) {
+    TILECREST_AVX2 TILECREST_LEVEL static int32_t minLevel(Board board, uint8_t side,
+                                                           int32_t depth) {
         return ::minLevel<Avx2Kernel>(board, side, depth);
     }
-    TILECREST_AVX2 __attribute__((flatten, noinline)) static int32_t maxLevel(Board board, uint8_t side, int32_t depth) {
+    TILECREST_AVX2 TILECREST_LEVEL static int32_t maxLevel(Board board, uint8_t side,
+                                                           int32_t depth) {
         return ::maxLevel<Avx2Kernel>(board, side, depth);
     }
 };
@@ -201,7 +118,9 @@ bool processorHasAvx2Kernel() {
            __builtin_cpu_supports("popcnt");
 }
 #else
-bool processorHasAvx2Kernel() { return false; }
+bool processorHasAvx2Kernel() {
+    return false;
+}
 #endif
 
 SearchKernel& currentKernel() {
@@ -224,9 +143,13 @@ bool selectSearchKernel(SearchKernel kernel) {
     return true;
 }
 
-SearchKernel selectedSearchKernel() { return currentKernel(); }
+SearchKernel selectedSearchKernel() {
+    return currentKernel();
+}
 
-int32_t Evaluate(const Board& board, uint8_t side) { return evaluate<PortableKernel>(board, side); }
+int32_t Evaluate(const Board& board, uint8_t side) {
+    return evaluate<PortableKernel>(board, side);
+}
 
 CandidateMoves CollectMoves(const Board& board) {
     return collectMoves<boardbits::ScalarBits>(board);

@@ -8,45 +8,8 @@
 #include "rules/BoardBits.h"
 #include "rules/FreeList.h"
 #include "rules/ObjectCounters.h"
-
-// One changed square of a move: where, its value when the record was built, and the side
-// that moved. Each is a separate heap object, counted by whoever creates or deletes it.
-struct SquareChange {
-    uint8_t column;
-    uint8_t row;
-    uint8_t before;
-    uint8_t after;
-
-    // The entry whose bytes, column first, are those of `word` from its lowest byte up: lets
-    // the rules fill an entry with one store.
-    static SquareChange fromWord(uint32_t word) {
-#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
-        SquareChange change;
-        std::memcpy(&change, &word, sizeof change);
-        return change;
-#else
-        return {static_cast<uint8_t>(word), static_cast<uint8_t>(word >> 8),
-                static_cast<uint8_t>(word >> 16), static_cast<uint8_t>(word >> 24)};
-#endif
-    }
-
-    // Returns null when no memory is left, so `new` yields null instead of throwing.
-    static void* operator new(std::size_t size) noexcept {
-        return FreeList<SquareChange>::take(size);
-    }
-    static void operator delete(void* block, std::size_t size) noexcept {
-        FreeList<SquareChange>::give(block, size);
-    }
-};
-
-// Base of the records kept on the undo history; deleted through this type.
-class UndoObject {
-public:
-    UndoObject() = default;
-    virtual ~UndoObject() = default;
-    UndoObject(const UndoObject&) = delete;
-    UndoObject& operator=(const UndoObject&) = delete;
-};
+#include "rules/SquareChange.h"
+#include "rules/UndoObject.h"
 
 // The record of one move: its changed squares in the order they were appended (the
 // flipped disks, then the move's own square). Owns the entries; its destructor deletes
@@ -70,15 +33,18 @@ public:
     };
 
     MoveList() = default;
+    MoveList(const MoveList&) = delete;
+    MoveList& operator=(const MoveList&) = delete;
     ~MoveList() override {
+        const bool someOnHeap = count > OWN_NODES;
         uint32_t deleted = 0;
-        for (Node* node = head; node != nullptr;) {
+        for (Node* node = front.next; node != nullptr;) {
             Node* next = node->next;
             if (node->change != nullptr) {
                 delete node->change;
                 ++deleted;
             }
-            if (count > OWN_NODES && !isOwnNode(node)) delete node;
+            if (someOnHeap && !isOwnNode(node)) delete node;
             node = next;
         }
         objectsFreed += deleted;
@@ -90,38 +56,20 @@ public:
         Node* node = count < OWN_NODES ? &ownNodes[count] : new Node;
         if (node == nullptr) return false;
         *node = Node{change, tail, nullptr};
-        link(node, node);
+        tail->next = node;
+        tail = node;
         ++count;
         return true;
     }
 
-    // The same as append for each of `number` entries in turn, in one go. Returns how many
-    // were appended: fewer only when no memory is left, the rest staying with the caller.
-    std::size_t appendAll(SquareChange* const* changes, std::size_t number) {
-        std::size_t appended = 0;
-        if (count < OWN_NODES && number > 0) {
-            // Own nodes lie one after another, so each one's next is simply the following one.
-            appended = number < OWN_NODES - count ? number : OWN_NODES - count;
-            Node* const first = &ownNodes[count];
-            Node* previous = tail;
-            for (std::size_t i = 0; i < appended; ++i) {
-                first[i] = Node{changes[i], previous, first + i + 1};
-                previous = first + i;
-            }
-            previous->next = nullptr;
-            link(first, previous);
-            count += appended;
-        }
-        while (appended < number && append(changes[appended])) ++appended;
-        return appended;
-    }
-
     // Entries from the front (first appended) to the back; an entry may be null.
-    Iterator begin() const { return Iterator(head); }
+    Iterator begin() const { return Iterator(front.next); }
     Iterator end() const { return Iterator(nullptr); }
     std::size_t size() const { return count; }
 
-    static void* operator new(std::size_t size) noexcept { return FreeList<MoveList>::take(size); }
+    TILECREST_FRESH_BLOCK static void* operator new(std::size_t size) noexcept {
+        return FreeList<MoveList>::take(size);
+    }
     static void operator delete(void* block, std::size_t size) noexcept {
         FreeList<MoveList>::give(block, size);
     }
@@ -132,7 +80,9 @@ private:
         Node* prev;
         Node* next;
 
-        static void* operator new(std::size_t size) noexcept { return FreeList<Node>::take(size); }
+        TILECREST_FRESH_BLOCK static void* operator new(std::size_t size) noexcept {
+            return FreeList<Node>::take(size);
+        }
         static void operator delete(void* block, std::size_t size) noexcept {
             FreeList<Node>::give(block, size);
         }
@@ -142,22 +92,13 @@ private:
     // record from BuildMoveList always live in the record itself; longer lists go to the heap.
     static constexpr std::size_t OWN_NODES = 20;
 
-    // Hangs the chain first..last (already linked within) after the tail.
-    void link(Node* first, Node* last) {
-        if (tail != nullptr) {
-            tail->next = first;
-        } else {
-            head = first;
-        }
-        tail = last;
-    }
-
     bool isOwnNode(const Node* node) const {
         return node >= ownNodes && node < ownNodes + OWN_NODES;
     }
 
-    Node* head = nullptr;
-    Node* tail = nullptr;
+    // Stands before the first entry, so appending never has to ask whether the list is empty.
+    Node front{nullptr, nullptr, nullptr};
+    Node* tail = &front;
     std::size_t count = 0;
     Node ownNodes[OWN_NODES];
 };
@@ -190,9 +131,4 @@ inline void applyMoveList(const MoveList& moveList, Board& board) {
     }
 #endif
     boardbits::storeRows(board, top, bottom);
-}
-
-// Writes the change's before value back into its square. A null change is ignored.
-inline void RestoreSquare(const SquareChange* change, Board& board) {
-    if (change != nullptr) setSquare(board, change->column, change->row, change->before);
 }

@@ -36,14 +36,15 @@ inline MoveList* buildMoveList(const Board& board, int column, int row, uint8_t 
     MoveList* moveList = new MoveList;
     if (moveList == nullptr) return nullptr;
     uint32_t created = 1;
-    // Every enclosed disk changes from the opponent to the side.
+    // Every enclosed disk changes from the opponent to the side: one word per entry.
     const uint32_t flip = static_cast<uint32_t>(opponentOf(side)) << 16 | side << 24;
     for (int i = 0; i <= flips; ++i) {
+        // The move's own square comes last.
         SquareChange* change =
             i < flips ? new SquareChange(SquareChange::fromWord(flipped[i] | flip))
                       : new SquareChange{static_cast<uint8_t>(column), static_cast<uint8_t>(row),
                                          squareAt(board, column, row), side};
-        created += change != nullptr;
+        if (change != nullptr) ++created;
         if (!moveList->append(change) && change != nullptr) {
             // The list could not take it: delete it again.
             delete change;

@@ -2,7 +2,9 @@
 
 #include "rules/ObjectCounters.h"
 
-void UndoHistory::PushRecord(UndoObject* record) { records.push_back(record); }
+void UndoHistory::PushRecord(UndoObject* record) {
+    records.push_back(record);
+}
 
 UndoObject* UndoHistory::PopRecord() {
     if (records.empty()) return nullptr;

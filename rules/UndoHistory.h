@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <deque>
 
-#include "rules/MoveList.h"
+#include "rules/UndoObject.h"
 
 // The records of the moves played, used as a stack: the back holds the newest. Owns its
 // records: one leaves only through PopRecord (to the caller) or ClearHistory (deleted and

@@ -11,8 +11,7 @@
 namespace {
 
 bool parseSquare(const std::string& token, int& column, int& row) {
-    if (token.size() != 2 || token[0] < 'a' || token[0] > 'h' || token[1] < '1' ||
-        token[1] > '8') {
+    if (token.size() != 2 || token[0] < 'a' || token[0] > 'h' || token[1] < '1' || token[1] > '8') {
         return false;
     }
     column = token[0] - 'a';

@@ -6,13 +6,14 @@
 #include <iostream>
 #include <string>
 
+#include "rules/SearchKernel.h"
 #include "tools/search/Perft.h"
 #include "tools/search/SearchQuery.h"
 
 namespace {
 
 int usage() {
-    std::cerr << "usage: tilecrest-search [--summary] < positions\n"
+    std::cerr << "usage: tilecrest-search [--summary] [--portable] < positions\n"
                  "       tilecrest-search --perft DEPTH\n";
     return 2;
 }
@@ -35,6 +36,9 @@ int main(int argc, char** argv) {
         const std::string argument = argv[i];
         if (argument == "--summary") {
             summary = true;
+        } else if (argument == "--portable") {
+            // The search built for any processor, to compare with the default one.
+            selectSearchKernel(SEARCH_KERNEL_PORTABLE);
         } else if (argument == "--perft" && i + 1 < argc) {
             return runPerft(argv[i + 1]);
         } else {

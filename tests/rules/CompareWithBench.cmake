@@ -1,0 +1,45 @@
+# Runs TOOL on BENCH/positions.txt and compares every line's move, nodes and records with
+# BENCH/expected.txt. KERNEL is "default" or "portable".
+if(NOT EXISTS "${BENCH}/positions.txt" OR NOT EXISTS "${BENCH}/expected.txt")
+  message("SKIPPED: no bench files in ${BENCH}")
+  return()
+endif()
+
+set(options "")
+if(KERNEL STREQUAL "portable")
+  set(options "--portable")
+endif()
+execute_process(COMMAND "${TOOL}" ${options} --summary
+  INPUT_FILE "${BENCH}/positions.txt"
+  OUTPUT_VARIABLE output
+  RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "tilecrest-search failed (${result})")
+endif()
+
+file(STRINGS "${BENCH}/expected.txt" expected)
+string(REGEX REPLACE "\n$" "" output "${output}")
+string(REPLACE "\n" ";" answers "${output}")
+list(POP_BACK answers summary)
+list(LENGTH expected expectedCount)
+list(LENGTH answers answerCount)
+if(NOT expectedCount EQUAL answerCount)
+  message(FATAL_ERROR "${answerCount} answers for ${expectedCount} expected lines")
+endif()
+
+set(mismatches 0)
+math(EXPR last "${expectedCount} - 1")
+foreach(i RANGE ${last})
+  list(GET expected ${i} want)
+  list(GET answers ${i} got)
+  string(REGEX REPLACE " us=[0-9]+$" "" got "${got}")
+  if(NOT got STREQUAL want)
+    math(EXPR line "${i} + 1")
+    message("line ${line}: expected '${want}', got '${got}'")
+    math(EXPR mismatches "${mismatches} + 1")
+  endif()
+endforeach()
+if(mismatches GREATER 0)
+  message(FATAL_ERROR "${mismatches} of ${expectedCount} lines differ")
+endif()
+message("all ${expectedCount} lines match; ${summary}")
