@@ -34,6 +34,25 @@ void endEmptyLines(int count) {
     for (int i = 0; i < count; ++i) gLog.endLine();
 }
 
+// Counts an object that was created and logs the outcome on the line its name began.
+int32_t logCreation(bool created, const char* failure) {
+    if (created) ++objectsCreated;
+    gLog << (created ? "created" : failure);
+    gLog.endLine();
+    return created ? 0 : -1;
+}
+
+// Destroys an Allegro handle that exists, counts it as freed and logs its line.
+template <typename Handle>
+void destroyHandle(Handle*& handle, void (*destroy)(Handle*), const char* line) {
+    if (!handle) return;
+    ++objectsFreed;
+    destroy(handle);
+    handle = nullptr;
+    gLog << line;
+    gLog.endLine();
+}
+
 }  // namespace
 
 int32_t initAllegro() {
@@ -131,26 +150,12 @@ int32_t App::init() {
     gLog << "Mouse cursor ";
     mouseCursor = al_create_mouse_cursor(
         static_cast<ALLEGRO_BITMAP*>(dLibrary::getData(RES_MOUSE)), 3, 3);
-    if (!mouseCursor) {
-        gLog << "failed to be created!";
-        gLog.endLine();
-        return -1;
-    }
-    ++objectsCreated;
-    gLog << "created";
-    gLog.endLine();
+    if (logCreation(mouseCursor != nullptr, "failed to be created!") < 0) return -1;
     al_set_mouse_cursor(display, mouseCursor);
 
     gLog << "Event queue ";
     eventQueue = al_create_event_queue();
-    if (!eventQueue) {
-        gLog << "could not be created!";
-        gLog.endLine();
-        return -1;
-    }
-    ++objectsCreated;
-    gLog << "created";
-    gLog.endLine();
+    if (logCreation(eventQueue != nullptr, "could not be created!") < 0) return -1;
     al_register_event_source(eventQueue, al_get_display_event_source(display));
     al_register_event_source(eventQueue, al_get_timer_event_source(timer));
     al_register_event_source(eventQueue, al_get_keyboard_event_source());
@@ -158,14 +163,7 @@ int32_t App::init() {
 
     gLog << "Game Object ";
     game = new (std::nothrow) Game(display);
-    if (!game) {
-        gLog << "could not be created!";
-        gLog.endLine();
-        return -1;
-    }
-    ++objectsCreated;
-    gLog << "created";
-    gLog.endLine();
+    if (logCreation(game != nullptr, "could not be created!") < 0) return -1;
 
     gLog << "Game Setup ";
     if (game->setup() < 0) {
@@ -213,34 +211,10 @@ void App::shutdown() {
         gLog << "Resources destroyed";
         gLog.endLine();
     }
-    if (eventQueue) {
-        ++objectsFreed;
-        al_destroy_event_queue(eventQueue);
-        eventQueue = nullptr;
-        gLog << "Event queue destroyed";
-        gLog.endLine();
-    }
-    if (mouseCursor) {
-        ++objectsFreed;
-        al_destroy_mouse_cursor(mouseCursor);
-        mouseCursor = nullptr;
-        gLog << "Mouse cursor destroyed";
-        gLog.endLine();
-    }
-    if (display) {
-        ++objectsFreed;
-        al_destroy_display(display);
-        display = nullptr;
-        gLog << "Display destroyed";
-        gLog.endLine();
-    }
-    if (timer) {
-        ++objectsFreed;
-        al_destroy_timer(timer);
-        timer = nullptr;
-        gLog << "Timer unloaded";
-        gLog.endLine();
-    }
+    destroyHandle(eventQueue, al_destroy_event_queue, "Event queue destroyed");
+    destroyHandle(mouseCursor, al_destroy_mouse_cursor, "Mouse cursor destroyed");
+    destroyHandle(display, al_destroy_display, "Display destroyed");
+    destroyHandle(timer, al_destroy_timer, "Timer unloaded");
     endEmptyLines(2);
 
     if (objectsCreated != objectsFreed) {
