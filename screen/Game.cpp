@@ -39,13 +39,7 @@ Game::~Game() { history.ClearHistory(); }
 int32_t Game::setup() {
     createButtons();
     createCells();
-    sideToMove = Red;
-    opponent = OPPONENT_HUMAN;
-    ResetBoard(*this, Red);
-    resetTurnArrow();
-    history.ClearHistory();
-    enteredState = STATE_PLAYING;
-    buttons[ACTION_UNDO_MOVE].enabled = false;
+    newGame(OPPONENT_HUMAN);  // the first game after start-up is for two people
     return 0;
 }
 
