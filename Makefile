@@ -26,3 +26,14 @@ clean:
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+# Sanitizer and valgrind runs; longer than `make test`, so they have targets of their own.
+.PHONY: test-asan valgrind
+
+# Unit tests and the headless soak built with AddressSanitizer and UBSan in build-asan.
+test-asan: deps
+	@JOBS=$(JOBS) bash tools/sanitizers/run-asan-tests
+
+# A short scripted game of the real $(BUILD)/tilecrest under valgrind memcheck in Xvfb.
+valgrind: build
+	@bash tools/valgrind/run-valgrind $(BUILD)
