@@ -18,11 +18,19 @@
 #define TILECREST_UNLIKELY(condition) (condition)
 #endif
 
+// Under AddressSanitizer every block goes back to the heap, so that a use after free or a
+// double free of a record is reported instead of hidden by reuse.
+#if defined(__SANITIZE_ADDRESS__)
+#define TILECREST_RECYCLE_BLOCKS 0
+#else
+#define TILECREST_RECYCLE_BLOCKS 1
+#endif
+
 template <typename T>
 class FreeList {
 public:
     TILECREST_FRESH_BLOCK static void* take(std::size_t size) noexcept {
-        if (size != sizeof(T)) return ::operator new(size, std::nothrow);
+        if (!TILECREST_RECYCLE_BLOCKS || size != sizeof(T)) return ::operator new(size, std::nothrow);
         if (TILECREST_UNLIKELY(head == nullptr)) return ::operator new(sizeof(Slot), std::nothrow);
         Slot* slot = head;
         head = slot->next;
@@ -31,7 +39,7 @@ public:
 
     static void give(void* block, std::size_t size) noexcept {
         if (block == nullptr) return;
-        if (size != sizeof(T)) {
+        if (!TILECREST_RECYCLE_BLOCKS || size != sizeof(T)) {
             ::operator delete(block);
             return;
         }
