@@ -21,8 +21,8 @@ BoxMetrics measure(const std::vector<std::string>& lines, const std::vector<std:
     ALLEGRO_BITMAP* screen = bitmapResource(RES_SCREEN);
     BoxMetrics m;
     m.lineHeight = al_get_font_line_height(font);
-    m.cornerWidth = al_get_bitmap_width(frame.pieces[0]) + al_get_bitmap_width(frame.pieces[2]);
-    m.borderHeight = al_get_bitmap_height(frame.pieces[0]) + al_get_bitmap_height(frame.pieces[6]);
+    m.cornerWidth = frame.borderWidth();
+    m.borderHeight = frame.borderHeight();
     for (const std::string& line : lines) m.lineWidths.push_back(al_get_text_width(font, line.c_str()));
     for (const std::string& label : labels) m.labelWidths.push_back(al_get_text_width(font, label.c_str()));
     m.screenWidth = al_get_bitmap_width(screen);

@@ -35,6 +35,15 @@ public:
     // the corners is drawn larger, from (x, y). An invalid nine-patch draws nothing.
     void draw(int32_t x, int32_t y, int32_t width, int32_t height) const;
 
+    // The frame's fixed border: left plus right corner widths, top plus bottom corner
+    // heights. Buttons, boxes and the banner add their text to these to size themselves.
+    int32_t borderWidth() const {
+        return al_get_bitmap_width(pieces[0]) + al_get_bitmap_width(pieces[2]);
+    }
+    int32_t borderHeight() const {
+        return al_get_bitmap_height(pieces[0]) + al_get_bitmap_height(pieces[6]);
+    }
+
     bool valid = false;
     std::array<ALLEGRO_BITMAP*, 9> pieces{};
 

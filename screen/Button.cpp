@@ -9,15 +9,13 @@
 int32_t Button::fittedWidth(const std::string& text) {
     using namespace dLibrary;
     const dNinePatch& frame = ninePatchResource(RES_BUTTON);
-    return al_get_bitmap_width(frame.pieces[2]) + al_get_bitmap_width(frame.pieces[0]) +
-           al_get_text_width(fontResource(RES_FONT), text.c_str());
+    return frame.borderWidth() + al_get_text_width(fontResource(RES_FONT), text.c_str());
 }
 
 int32_t Button::fittedHeight() {
     using namespace dLibrary;
     const dNinePatch& frame = ninePatchResource(RES_BUTTON);
-    return al_get_bitmap_height(frame.pieces[0]) + al_get_bitmap_height(frame.pieces[6]) +
-           al_get_font_line_height(fontResource(RES_FONT));
+    return frame.borderHeight() + al_get_font_line_height(fontResource(RES_FONT));
 }
 
 void Button::create(const std::string& text, int32_t actionId, int32_t left, int32_t top,

@@ -98,10 +98,8 @@ void Game::drawBanner() const {
     ALLEGRO_FONT* font = fontResource(RES_FONT);
     ALLEGRO_BITMAP* screen = bitmapResource(RES_SCREEN);
     const int32_t lineHeight = al_get_font_line_height(font);
-    const int32_t width = al_get_bitmap_width(frame.pieces[2]) + al_get_bitmap_width(frame.pieces[0]) +
-                          al_get_text_width(font, kBannerText);
-    const int32_t height =
-        al_get_bitmap_height(frame.pieces[0]) + al_get_bitmap_height(frame.pieces[6]) + lineHeight;
+    const int32_t width = frame.borderWidth() + al_get_text_width(font, kBannerText);
+    const int32_t height = frame.borderHeight() + lineHeight;
     const int32_t left = (al_get_bitmap_width(screen) - width) / 2;
     const int32_t top = (al_get_bitmap_height(screen) - height) / 2;
     frame.draw(left, top, width, height);
