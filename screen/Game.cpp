@@ -142,7 +142,7 @@ void Game::update() {
         return;
     }
     turnArrow.update(sideToMove);
-    if (enteredState == STATE_PLAYING && computerToMove()) playComputerMove();
+    if (computerToMove()) playComputerMove();
     updateHover();
     handleLeftButton();
     if (quitKeysDown()) {
@@ -153,7 +153,22 @@ void Game::update() {
     }
 }
 
-bool Game::computerToMove() const { return opponent == OPPONENT_COMPUTER && sideToMove == Blue; }
+bool Game::computerPlaysBlue() const { return opponent == OPPONENT_COMPUTER && sideToMove == Blue; }
+
+// A box left open over a playing state (the opponent choice under a declined quit box) or a
+// finished game leaves the computer nothing to do: it would search in vain at every tick
+// and its banner would cover the box.
+bool Game::computerToMove() const {
+    return enteredState == STATE_PLAYING && layerDepth() == 0 && computerPlaysBlue() &&
+           CollectMoves(board).count > 0;
+}
+
+// A close request can overwrite the game-over request of the move that ended the game;
+// declining to quit must still announce that game's winner.
+int32_t Game::stateAfterQuitDeclined() const {
+    const bool finished = CollectMoves(board).count == 0;
+    return finished && layerDepth() == 0 ? STATE_GAME_OVER : STATE_PLAYING;
+}
 
 void Game::playMove(int column, int row) {
     PlayResult result = PlayMove(*this, column, row);
@@ -177,7 +192,7 @@ void Game::playComputerMove() {
 void Game::updateHover() {
     hoverObject = objectUnderMouse();
     if (!hoverObject) return;
-    if (!hoverObject->enabled || (hoverObject->kind == KIND_CELL && computerToMove())) {
+    if (!hoverObject->enabled || (hoverObject->kind == KIND_CELL && computerPlaysBlue())) {
         hoverObject = nullptr;
     }
 }
@@ -239,8 +254,8 @@ void Game::runAction(int32_t action) {
             state = STATE_PLAYING;
             break;
         case ACTION_QUIT_NO:
-            state = STATE_PLAYING;
             popLayer();
+            state = stateAfterQuitDeclined();
             break;
         case ACTION_HUMAN:
         case ACTION_COMPUTER:
@@ -277,7 +292,8 @@ void Game::enterState() {
             if (dMessageBox::show(kConfirmQuitText, "Yes|No", {ACTION_QUIT_YES, ACTION_QUIT_NO}) == 0) {
                 state = STATE_DIALOG;
             } else {
-                state = askNative(display, "Quit Game", kConfirmQuitText) ? STATE_QUIT : STATE_PLAYING;
+                const bool quit = askNative(display, "Quit Game", kConfirmQuitText);
+                state = quit ? STATE_QUIT : stateAfterQuitDeclined();
             }
             break;
         case STATE_GAME_OVER: {

@@ -53,7 +53,9 @@ private:
     void click(Object* element);
     void runAction(int32_t action);
     void enterState();
+    int32_t stateAfterQuitDeclined() const;
     bool quitKeysDown() const;
+    bool computerPlaysBlue() const;
     bool computerToMove() const;
 
     void drawScore() const;

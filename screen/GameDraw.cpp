@@ -54,7 +54,7 @@ void Game::draw() {
     drawScore();
     drawCoordinates();
     al_draw_bitmap(dLibrary::bitmapResource(RES_ARROW), turnArrow.x, turnArrow.y, 0);
-    if (enteredState == STATE_PLAYING && computerToMove()) drawBanner();
+    if (computerToMove()) drawBanner();
     al_draw_textf(dLibrary::fontResource(RES_FONT), al_map_rgb(255, 255, 255), 600, 10, 0, "(%d,%d)",
                   input.mouseX, input.mouseY);
     redraw = false;

@@ -80,6 +80,8 @@ void popLayer() {
     firstActive = top.firstActive;
 }
 
+std::size_t layerDepth() { return layers.size(); }
+
 void clearObjects() {
     while (!entries.empty()) removeLastObject();
     firstActive = entries.size();

@@ -18,6 +18,8 @@ void pushLayer();
 // Removes (deleting the owned ones) every entry added since the matching pushLayer and
 // makes the layer below active again. Does nothing without a layer.
 void popLayer();
+// How many layers (open boxes) are pushed; 0 while only the game screen takes input.
+std::size_t layerDepth();
 // Empties the list; layers are left as they are.
 void clearObjects();
 std::size_t objectListSize();

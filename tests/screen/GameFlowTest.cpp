@@ -1,4 +1,5 @@
 #include <cstring>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -250,6 +251,65 @@ TEST_F(GameFlow, TheCloseButtonOverTheOpponentChoiceStacksTheQuitQuestion) {
     answer("Computer");
     EXPECT_EQ(game->opponent, OPPONENT_COMPUTER);
     EXPECT_EQ(objectListSize(), kGameElements);
+}
+
+// The middle of the frame, where the "Computer is Thinking!" banner is drawn over
+// whatever is there.
+std::vector<uint32_t> frameMiddle(Game& game) {
+    ALLEGRO_BITMAP* frame = al_create_bitmap(800, 600);
+    al_set_target_bitmap(frame);
+    game.draw();
+    std::vector<uint32_t> pixels;
+    for (int y = 270; y < 330; ++y) {
+        for (int x = 250; x < 550; ++x) {
+            unsigned char r, g, b;
+            al_unmap_rgb(al_get_pixel(frame, x, y), &r, &g, &b);
+            pixels.push_back(static_cast<uint32_t>(r << 16 | g << 8 | b));
+        }
+    }
+    al_destroy_bitmap(frame);
+    return pixels;
+}
+
+TEST_F(GameFlow, ADeclinedQuitOverTheOpponentChoiceOfAFinishedGameLeavesTheComputerIdle) {
+    game->newGame(OPPONENT_COMPUTER);
+    setUpLastMove(*game, 0);
+    clickSquare(2, 0);  // Blue has no move left: the game is over
+    openBox();
+    answer("Yes");
+    openBox();
+    moveTo(0, 0);  // off every button, so that no hover shows
+    tick();
+    const std::vector<uint32_t> choice = frameMiddle(*game);
+    send(ALLEGRO_EVENT_DISPLAY_CLOSE);
+    openBox();
+    answer("No");
+    EXPECT_EQ(game->state, STATE_PLAYING);
+    const Board before = game->board;
+    tick(3);
+    moveTo(0, 0);
+    tick();
+    EXPECT_EQ(frameMiddle(*game), choice) << "something is drawn over the opponent choice";
+    EXPECT_EQ(std::memcmp(&before, &game->board, sizeof before), 0);
+    answer("Computer");
+    EXPECT_EQ(game->opponent, OPPONENT_COMPUTER);
+    EXPECT_EQ(game->redCount, 2);
+    EXPECT_EQ(objectListSize(), kGameElements);
+}
+
+TEST_F(GameFlow, AQuitDeclinedAfterTheLastMoveStillAnnouncesTheWinner) {
+    setUpLastMove(*game, 0);
+    clickSquare(2, 0);
+    send(ALLEGRO_EVENT_DISPLAY_CLOSE);  // before the tick that would announce the winner
+    openBox();
+    answer("No");
+    EXPECT_EQ(game->state, STATE_GAME_OVER);
+    openBox();
+    auto* box = static_cast<dMessageBox*>(objectAt(kGameElements));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->lines[2], "Red is the winner!");
+    answer("No");
+    EXPECT_EQ(game->state, STATE_QUIT);
 }
 
 TEST_F(GameFlow, QuitYesEndsTheProgramAndNoKeepsItRunning) {
