@@ -15,13 +15,10 @@
 #include "resources/ResourceIds.h"
 #include "rules/ObjectCounters.h"
 #include "screen/Game.h"
+#include "screen/Layout.h"
 #include "screen/ObjectList.h"
 
 namespace {
-
-const int kScreenWidth = 800;
-const int kScreenHeight = 600;
-const char* const kLoadingPicture = "data/bitmaps/loading.png";
 
 // Logs the outcome of one initialisation step on the line its name began.
 int32_t logOutcome(bool ok) {
@@ -128,7 +125,7 @@ int32_t App::init() {
 
     al_set_new_display_option(ALLEGRO_SINGLE_BUFFER, 1, ALLEGRO_REQUIRE);
     al_set_new_display_flags(ALLEGRO_WINDOWED | ALLEGRO_RESIZABLE);
-    display = al_create_display(kScreenWidth, kScreenHeight);
+    display = al_create_display(LAYOUT_SCREEN_WIDTH, LAYOUT_SCREEN_HEIGHT);
     if (!display) {
         gLog << "Display failed to initialize!";
         gLog.endLine();
@@ -181,7 +178,7 @@ int32_t App::init() {
 
 // Shows the splash while the artwork loads; optional, so a missing picture is no failure.
 void App::showLoadingPicture() {
-    ALLEGRO_BITMAP* picture = dLibrary::loadBitmap(kLoadingPicture, true);
+    ALLEGRO_BITMAP* picture = dLibrary::loadBitmap(FILE_LOADING_PICTURE, true);
     if (!picture) return;
     int freeWidth = al_get_display_width(display) - al_get_bitmap_width(picture);
     int freeHeight = al_get_display_height(display) - al_get_bitmap_height(picture);

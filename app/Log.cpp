@@ -5,7 +5,7 @@
 Log gLog;
 
 namespace {
-const char* const kRule = "---------------------------------------";
+const char* const LOG_RULE = "---------------------------------------";
 }
 
 Log::~Log() {
@@ -20,9 +20,9 @@ int32_t Log::open(std::string fileName) {
 
     writeBannerLine("------- Compiled Mode: Release --------");
     writeBannerLine("");
-    writeBannerLine(kRule);
+    writeBannerLine(LOG_RULE);
     writeBannerLine(" Log opened: " + timestamp());
-    writeBannerLine(kRule);
+    writeBannerLine(LOG_RULE);
     indentLevel = 0;
     return 0;
 }
@@ -30,9 +30,9 @@ int32_t Log::open(std::string fileName) {
 void Log::close() {
     indentLevel = 0;
     if (!stream.is_open()) return;
-    writeBannerLine(kRule);
+    writeBannerLine(LOG_RULE);
     writeBannerLine(" Log closed: " + timestamp());
-    writeBannerLine(kRule);
+    writeBannerLine(LOG_RULE);
     stream.close();
 }
 

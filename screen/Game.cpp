@@ -9,12 +9,13 @@
 #include "resources/ResourceIds.h"
 #include "rules/ComputerPlayer.h"
 #include "screen/Input.h"
+#include "screen/Layout.h"
 #include "screen/ObjectList.h"
 
 namespace {
 
-const char* const kConfirmNewGameText = "Are you sure that you want to stop\nthis game and start another?";
-const char* const kConfirmQuitText = "Are you sure that you want to quit the application?";
+const char* const TEXT_CONFIRM_NEW_GAME = "Are you sure that you want to stop\nthis game and start another?";
+const char* const TEXT_CONFIRM_QUIT = "Are you sure that you want to quit the application?";
 
 void storeMousePosition(const ALLEGRO_MOUSE_EVENT& mouse) {
     input.mouseX = static_cast<int32_t>(mouse.x * input.scaleX);
@@ -43,8 +44,8 @@ int32_t Game::setup() {
     return 0;
 }
 
-// Three buttons of one width, right of the board: "New Game" level with its top, "Undo
-// Move" 16 pixels below, "Quit Game" level with its bottom.
+// Three buttons of one width, centred right of the board: "New Game" level with its top,
+// "Undo Move" 16 pixels below it, "Quit Game" level with the board's bottom.
 void Game::createButtons() {
     static const char* const labels[3] = {"New Game", "Undo Move", "Quit Game"};
     int32_t widest = 0;
@@ -52,8 +53,9 @@ void Game::createButtons() {
     const int32_t width = widest + 64;
     const int32_t height = Button::fittedHeight();
     const int32_t screenWidth = al_get_bitmap_width(dLibrary::bitmapResource(RES_SCREEN));
-    const int32_t left = (screenWidth - width - 556) / 2 + 556;
-    const int32_t tops[3] = {44, height + 60, 556 - height};
+    const int32_t left = (screenWidth - width - LAYOUT_BOARD_RIGHT) / 2 + LAYOUT_BOARD_RIGHT;
+    const int32_t tops[3] = {LAYOUT_BOARD_TOP, LAYOUT_BOARD_TOP + height + 16,
+                             LAYOUT_BOARD_BOTTOM - height};
     for (int32_t i = 0; i < 3; ++i) buttons[i].create(labels[i], i, left, tops[i], width, height);
     buttons[ACTION_UNDO_MOVE].enabled = false;
     for (Button& button : buttons) addObject(&button, false);
@@ -66,10 +68,10 @@ void Game::createCells() {
             cell.visible = true;
             cell.enabled = true;
             cell.kind = KIND_CELL;
-            cell.x = 44 + 64 * c;
-            cell.y = 44 + 64 * r;
-            cell.width = 64;
-            cell.height = 64;
+            cell.x = LAYOUT_BOARD_LEFT + LAYOUT_SQUARE_SIZE * c;
+            cell.y = LAYOUT_BOARD_TOP + LAYOUT_SQUARE_SIZE * r;
+            cell.width = LAYOUT_SQUARE_SIZE;
+            cell.height = LAYOUT_SQUARE_SIZE;
             cell.column = static_cast<uint8_t>(c);
             cell.row = static_cast<uint8_t>(r);
             cell.rows = board.rows;
@@ -271,11 +273,11 @@ void Game::runAction(int32_t action) {
 void Game::enterState() {
     switch (enteredState) {
         case STATE_CONFIRM_NEW_GAME:
-            if (dMessageBox::show(kConfirmNewGameText, "Yes|No",
+            if (dMessageBox::show(TEXT_CONFIRM_NEW_GAME, "Yes|No",
                                   {ACTION_NEW_GAME_YES, ACTION_NEW_GAME_NO}) == 0) {
                 state = STATE_DIALOG;
             } else {
-                if (askNative(display, "New Game", kConfirmNewGameText)) newGame(OPPONENT_HUMAN);
+                if (askNative(display, "New Game", TEXT_CONFIRM_NEW_GAME)) newGame(OPPONENT_HUMAN);
                 state = STATE_PLAYING;
             }
             break;
@@ -289,10 +291,10 @@ void Game::enterState() {
             break;
         }
         case STATE_CONFIRM_QUIT:
-            if (dMessageBox::show(kConfirmQuitText, "Yes|No", {ACTION_QUIT_YES, ACTION_QUIT_NO}) == 0) {
+            if (dMessageBox::show(TEXT_CONFIRM_QUIT, "Yes|No", {ACTION_QUIT_YES, ACTION_QUIT_NO}) == 0) {
                 state = STATE_DIALOG;
             } else {
-                const bool quit = askNative(display, "Quit Game", kConfirmQuitText);
+                const bool quit = askNative(display, "Quit Game", TEXT_CONFIRM_QUIT);
                 state = quit ? STATE_QUIT : stateAfterQuitDeclined();
             }
             break;

@@ -7,21 +7,28 @@
 #include "resources/Lookup.h"
 #include "resources/ResourceIds.h"
 #include "screen/Input.h"
+#include "screen/Layout.h"
 #include "screen/ObjectList.h"
 #include "screen/ShadowText.h"
 
 namespace {
 
-const char* const kBannerText = "Computer is Thinking!";
+const char* const TEXT_COMPUTER_THINKING = "Computer is Thinking!";
+
+// The coordinate strips end this far before the board's top and left edges.
+constexpr int32_t LAYOUT_STRIP_GAP = 8;
+// Where the mouse readout starts, in the top-right area.
+constexpr int32_t LAYOUT_READOUT_LEFT = 600;
+constexpr int32_t LAYOUT_READOUT_TOP = 10;
 
 // Sizes taken from the artwork, which never changes while the game runs: read once.
 struct ArtworkSizes {
-    int32_t digit;        // D: a digit is D by D
-    int32_t label;        // S: a score label is S by S
-    int32_t glyphWidth;   // GW
-    int32_t glyphHeight;  // GH
-    int32_t cellWidth;    // CW
-    int32_t cellHeight;   // CH
+    int32_t digit;        // a digit is this wide and high
+    int32_t label;        // a score label is this wide and high
+    int32_t glyphWidth;   // one letter or number of the coordinate strips
+    int32_t glyphHeight;
+    int32_t cellWidth;    // one square of the board
+    int32_t cellHeight;
 };
 
 const ArtworkSizes& artworkSizes() {
@@ -41,9 +48,9 @@ const ArtworkSizes& artworkSizes() {
 // A count of 0 to 64 as two digits, leading zero included.
 void drawCount(int32_t count, int32_t left, int32_t top) {
     ALLEGRO_BITMAP* digits = dLibrary::bitmapResource(RES_DIGITS);
-    const int32_t d = artworkSizes().digit;
-    al_draw_bitmap_region(digits, (count / 10) * d, 0, d, d, left, top, 0);
-    al_draw_bitmap_region(digits, (count % 10) * d, 0, d, d, left + d, top, 0);
+    const int32_t size = artworkSizes().digit;
+    al_draw_bitmap_region(digits, (count / 10) * size, 0, size, size, left, top, 0);
+    al_draw_bitmap_region(digits, (count % 10) * size, 0, size, size, left + size, top, 0);
 }
 
 }  // namespace
@@ -55,40 +62,45 @@ void Game::draw() {
     drawCoordinates();
     al_draw_bitmap(dLibrary::bitmapResource(RES_ARROW), turnArrow.x, turnArrow.y, 0);
     if (computerToMove()) drawBanner();
-    al_draw_textf(dLibrary::fontResource(RES_FONT), al_map_rgb(255, 255, 255), 600, 10, 0, "(%d,%d)",
-                  input.mouseX, input.mouseY);
+    al_draw_textf(dLibrary::fontResource(RES_FONT), al_map_rgb(255, 255, 255), LAYOUT_READOUT_LEFT,
+                  LAYOUT_READOUT_TOP, 0, "(%d,%d)", input.mouseX, input.mouseY);
     redraw = false;
 }
 
-// Red's group (label, 4 pixels, two digits) starts at x = 48 and Blue's group of the same
-// shape ends at x = 552, symmetric about the board's centre line.
+// Each side's group (its label, a gap, two digits) in the band below the board.
 void Game::drawScore() const {
     const ArtworkSizes& sizes = artworkSizes();
-    const int32_t s = sizes.label;
-    const int32_t d = sizes.digit;
-    const int32_t labelTop = 556 + (44 - s) / 2;
-    const int32_t digitTop = 556 + (44 - d) / 2;
-    const int32_t blueLeft = (274 - d) * 2 - s;
+    const int32_t label = sizes.label;
+    const int32_t digit = sizes.digit;
+    const int32_t bandHeight = LAYOUT_SCREEN_HEIGHT - LAYOUT_BOARD_BOTTOM;
+    const int32_t labelTop = LAYOUT_BOARD_BOTTOM + (bandHeight - label) / 2;
+    const int32_t digitTop = LAYOUT_BOARD_BOTTOM + (bandHeight - digit) / 2;
+    const int32_t redLeft = LAYOUT_BOARD_LEFT + LAYOUT_SCORE_INSET;
+    const int32_t blueLeft =
+        LAYOUT_BOARD_RIGHT - LAYOUT_SCORE_INSET - 2 * digit - LAYOUT_SCORE_GAP - label;
     ALLEGRO_BITMAP* labels = dLibrary::bitmapResource(RES_SCORE);
-    al_draw_bitmap_region(labels, 0, 0, s, s, 48, labelTop, 0);
-    al_draw_bitmap_region(labels, s, 0, s, s, blueLeft, labelTop, 0);
-    drawCount(redCount, s + 52, digitTop);
-    drawCount(blueCount, blueLeft + 4 + s, digitTop);
+    al_draw_bitmap_region(labels, 0, 0, label, label, redLeft, labelTop, 0);
+    al_draw_bitmap_region(labels, label, 0, label, label, blueLeft, labelTop, 0);
+    drawCount(redCount, redLeft + label + LAYOUT_SCORE_GAP, digitTop);
+    drawCount(blueCount, blueLeft + label + LAYOUT_SCORE_GAP, digitTop);
 }
 
 void Game::drawCoordinates() const {
     const ArtworkSizes& sizes = artworkSizes();
-    const int32_t gw = sizes.glyphWidth;
-    const int32_t gh = sizes.glyphHeight;
+    const int32_t width = sizes.glyphWidth;
+    const int32_t height = sizes.glyphHeight;
     ALLEGRO_BITMAP* letters = dLibrary::bitmapResource(RES_GRID_ALPHA);
     ALLEGRO_BITMAP* numbers = dLibrary::bitmapResource(RES_GRID_NUMERIC);
+    // A glyph is centred on its square when it is half as wide (or high) as the square.
     for (int32_t i = 0; i < 8; ++i) {
-        al_draw_bitmap_region(letters, gw * i, 0, gw, gh, 44 + sizes.cellWidth * i + gw - gw / 2,
-                              36 - gh, 0);
+        al_draw_bitmap_region(letters, width * i, 0, width, height,
+                              LAYOUT_BOARD_LEFT + sizes.cellWidth * i + width - width / 2,
+                              LAYOUT_BOARD_TOP - LAYOUT_STRIP_GAP - height, 0);
     }
     for (int32_t i = 0; i < 8; ++i) {
-        al_draw_bitmap_region(numbers, 0, gh * i, gw, gh, 36 - gw,
-                              44 + sizes.cellHeight * i + gh - gh / 2, 0);
+        al_draw_bitmap_region(numbers, 0, height * i, width, height,
+                              LAYOUT_BOARD_LEFT - LAYOUT_STRIP_GAP - width,
+                              LAYOUT_BOARD_TOP + sizes.cellHeight * i + height - height / 2, 0);
     }
 }
 
@@ -98,10 +110,10 @@ void Game::drawBanner() const {
     ALLEGRO_FONT* font = fontResource(RES_FONT);
     ALLEGRO_BITMAP* screen = bitmapResource(RES_SCREEN);
     const int32_t lineHeight = al_get_font_line_height(font);
-    const int32_t width = frame.borderWidth() + al_get_text_width(font, kBannerText);
+    const int32_t width = frame.borderWidth() + al_get_text_width(font, TEXT_COMPUTER_THINKING);
     const int32_t height = frame.borderHeight() + lineHeight;
     const int32_t left = (al_get_bitmap_width(screen) - width) / 2;
     const int32_t top = (al_get_bitmap_height(screen) - height) / 2;
     frame.draw(left, top, width, height);
-    drawShadowText(RES_COLOR_WHITE, left + width / 2, top + (height - lineHeight) / 2, kBannerText);
+    drawShadowText(RES_COLOR_WHITE, left + width / 2, top + (height - lineHeight) / 2, TEXT_COMPUTER_THINKING);
 }

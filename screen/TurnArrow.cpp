@@ -4,6 +4,7 @@
 
 #include "resources/Lookup.h"
 #include "resources/ResourceIds.h"
+#include "screen/Layout.h"
 
 namespace {
 
@@ -17,10 +18,16 @@ struct ArrowPlaces {
 const ArrowPlaces& arrowPlaces() {
     static const ArrowPlaces places = [] {
         ALLEGRO_BITMAP* arrow = dLibrary::bitmapResource(RES_ARROW);
-        const int32_t aw = al_get_bitmap_width(arrow);
-        const int32_t ah = al_get_bitmap_height(arrow);
-        const int32_t s = al_get_bitmap_height(dLibrary::bitmapResource(RES_SCORE));
-        return ArrowPlaces{48 - aw, 548 - 3 * aw - s, 556 + (44 - ah) / 2};
+        const int32_t arrowWidth = al_get_bitmap_width(arrow);
+        const int32_t arrowHeight = al_get_bitmap_height(arrow);
+        const int32_t labelSize = al_get_bitmap_height(dLibrary::bitmapResource(RES_SCORE));
+        const int32_t redLabel = LAYOUT_BOARD_LEFT + LAYOUT_SCORE_INSET;
+        // Blue's label as if each digit were as wide as the arrow.
+        const int32_t blueLabel =
+            LAYOUT_BOARD_RIGHT - LAYOUT_SCORE_INSET - 2 * arrowWidth - LAYOUT_SCORE_GAP - labelSize;
+        const int32_t bandHeight = LAYOUT_SCREEN_HEIGHT - LAYOUT_BOARD_BOTTOM;
+        return ArrowPlaces{redLabel - arrowWidth, blueLabel - arrowWidth,
+                           LAYOUT_BOARD_BOTTOM + (bandHeight - arrowHeight) / 2};
     }();
     return places;
 }
