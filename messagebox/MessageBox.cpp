@@ -21,7 +21,7 @@ BoxMetrics measure(const std::vector<std::string>& lines, const std::vector<std:
     ALLEGRO_BITMAP* screen = bitmapResource(RES_SCREEN);
     BoxMetrics m;
     m.lineHeight = al_get_font_line_height(font);
-    m.cornerWidth = frame.borderWidth();
+    m.borderWidth = frame.borderWidth();
     m.borderHeight = frame.borderHeight();
     for (const std::string& line : lines) m.lineWidths.push_back(al_get_text_width(font, line.c_str()));
     for (const std::string& label : labels) m.labelWidths.push_back(al_get_text_width(font, label.c_str()));

@@ -22,8 +22,8 @@ BoxLayout layoutMessageBox(const BoxMetrics& m) {
     int32_t widestLabel = 0;
     for (int32_t w : m.labelWidths) widestLabel = std::max(widestLabel, w);
 
-    const int32_t textWidth = widestLine + m.cornerWidth;
-    const int32_t buttonWidth = widestLabel + m.cornerWidth + 64;
+    const int32_t textWidth = widestLine + m.borderWidth;
+    const int32_t buttonWidth = widestLabel + m.borderWidth + 64;
     const int32_t buttonHeight = m.lineHeight + m.borderHeight;
 
     BoxLayout layout;

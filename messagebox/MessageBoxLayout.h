@@ -5,16 +5,17 @@
 #include <vector>
 
 // The arithmetic of a message box, apart from the font and the artwork so that it can be
-// checked with plain numbers: a 16-pixel margin above the first line, LH + 16 per line,
-// then a centred row of equally wide buttons 32 pixels apart, then 16 pixels below.
+// checked with plain numbers: a 16-pixel margin above the first line, a line height plus
+// 16 pixels per line, then a centred row of equally wide buttons 32 pixels apart, then 16
+// pixels below.
 
 // Splits at every separator; empty pieces count, so k separators give k + 1 pieces.
 std::vector<std::string> splitPieces(const std::string& text, char separator);
 
 struct BoxMetrics {
-    int32_t lineHeight;               // LH, the font's line height
-    int32_t cornerWidth;              // CW, widths of the button frame's left and right corners
-    int32_t borderHeight;             // heights of the button frame's top and bottom corners
+    int32_t lineHeight;               // the font's line height
+    int32_t borderWidth;              // the button frame's left and right corners together
+    int32_t borderHeight;             // the button frame's top and bottom corners together
     std::vector<int32_t> lineWidths;  // text width of each line
     std::vector<int32_t> labelWidths; // text width of each label
     int32_t screenWidth;
