@@ -4,54 +4,12 @@
 
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_font.h>
-#include <allegro5/allegro_ttf.h>
 
 #include "resources/Bitmap.h"
 #include "resources/NinePatch.h"
 #include "resources/Registry.h"
 #include "resources/ResourceIds.h"
 #include "rules/ObjectCounters.h"
-
-const BitmapEntry bitmapEntries[] = {
-    {RES_SCREEN, ENTRY_CREATE, "", 800, 600, true},
-    {RES_SPARE_SCREEN, ENTRY_CREATE, "", 800, 600, true},
-    {RES_ICON, ENTRY_LOAD, "icon.png", 0, 0, true},
-    {RES_MOUSE, ENTRY_LOAD, "mouse.png", 0, 0, true},
-    {RES_WOOD, ENTRY_LOAD, "wood.png", 0, 0, true},
-    {RES_GRID_ALPHA, ENTRY_LOAD, "grid_alpha.png", 0, 0, true},
-    {RES_GRID_NUMERIC, ENTRY_LOAD, "grid_numeric.png", 0, 0, true},
-    {RES_CELL, ENTRY_LOAD, "cell.png", 0, 0, true},
-    {RES_RED_DISK, ENTRY_LOAD, "red_disk.png", 0, 0, true},
-    {RES_BLUE_DISK, ENTRY_LOAD, "blue_disk.png", 0, 0, true},
-    {RES_SELECT, ENTRY_LOAD, "select.png", 0, 0, true},
-    {RES_HIGHLIGHT, ENTRY_LOAD, "highlight.png", 0, 0, true},
-    {RES_DIGITS, ENTRY_LOAD, "digits.png", 0, 0, true},
-    {RES_SCORE, ENTRY_LOAD, "score.png", 0, 0, true},
-    {RES_ARROW, ENTRY_LOAD, "arrow.png", 0, 0, true},
-    {-1, ENTRY_CREATE, "", 0, 0, false},
-};
-
-const ColorEntry colorEntries[] = {
-    {RES_COLOR_MAGENTA, 255, 0, 255},
-    {RES_COLOR_WHITE, 255, 255, 255},
-    {RES_COLOR_LIGHT_BLUE, 64, 192, 255},
-    {RES_COLOR_BLACK, 0, 0, 0},
-    {-1, 0, 0, 0},
-};
-
-const FontEntry fontEntries[] = {
-    {RES_FONT, "arlrdbd.ttf", 16, ALLEGRO_TTF_NO_KERNING},
-    {-1, "", 0, 0},
-};
-
-const NinePatchEntry ninePatchEntries[] = {
-    {RES_MESSAGE, "data/bitmaps/message.png"},
-    {RES_BUTTON, "data/bitmaps/button.png"},
-    {RES_BUTTON_PUSH, "data/bitmaps/button_push.png"},
-    {RES_BUTTON_HOVER, "data/bitmaps/button_hover.png"},
-    {RES_BUTTON_DISABLED, "data/bitmaps/button_disabled.png"},
-    {-1, ""},
-};
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include <allegro5/allegro_font.h>
 
+#include "screen/Layout.h"
 #include "tools/artwork/Canvas.h"
 
 // Painters of the game's pictures. Each returns the finished picture; main writes them.
@@ -30,9 +31,8 @@ Canvas makeMouse();
 Canvas makeIcon();
 Canvas makeLoading(ALLEGRO_FONT* titleFont, ALLEGRO_FONT* captionFont);
 
-// Layout facts the game's drawing code relies on.
-constexpr int DIGIT_SIZE = 32;
-constexpr int LABEL_SIZE = 32;
-constexpr int ARROW_HEIGHT = 24;
-constexpr int GLYPH_CELL = 32;
-constexpr int SQUARE = 64;
+// Sizes of the pictures; the game reads them from the files, never from here.
+constexpr int ART_DIGIT_SIZE = 32;
+constexpr int ART_LABEL_SIZE = 32;
+constexpr int ART_ARROW_HEIGHT = 24;
+constexpr int ART_GLYPH_CELL = 32;

@@ -21,8 +21,8 @@ Vec3 normalised(Vec3 v) {
 float dot(Vec3 a, Vec3 b) {
     return a.x * b.x + a.y * b.y + a.z * b.z;
 }
-const Vec3 LIGHT = normalised({-0.55f, -0.7f, 0.9f});
-const Vec3 HALFWAY = normalised({LIGHT.x, LIGHT.y, LIGHT.z + 1.0f});
+const Vec3 LIGHT_DIRECTION = normalised({-0.55f, -0.7f, 0.9f});
+const Vec3 LIGHT_HALFWAY = normalised({LIGHT_DIRECTION.x, LIGHT_DIRECTION.y, LIGHT_DIRECTION.z + 1.0f});
 
 Rgba woodColour(const Noise& noise, int plank, float x, float y, float v, float plankHeight) {
     const float tint = 0.86f + 0.22f * noise.random(plank, 7);
@@ -85,32 +85,34 @@ Canvas makeWood(int width, int height, bool boardRecess) {
         // The board sits in a dark routed groove with a shadow around it.
         canvas.paint(
             [](float x, float y) {
-                float d = roundedBoxDistance(x, y, 44, 44, 556, 556, 2);
+                float d = roundedBoxDistance(x, y, LAYOUT_BOARD_LEFT, LAYOUT_BOARD_TOP, LAYOUT_BOARD_RIGHT,
+                                             LAYOUT_BOARD_BOTTOM, 2);
                 if (d < 0) return Rgba{};
                 if (d < 4.0f) return rgb(38, 20, 9, 0.9f - d * 0.08f);
                 if (d < 5.0f) return rgb(250, 205, 150, 0.22f);
                 return rgb(20, 10, 4, 0.35f * (1.0f - smoothstep(5.0f, 12.0f, d)));
             },
-            2, 30, 30, 570, 570);
+            2, LAYOUT_BOARD_LEFT - 14, LAYOUT_BOARD_TOP - 14, LAYOUT_BOARD_RIGHT + 14,
+            LAYOUT_BOARD_BOTTOM + 14);
     }
     return canvas;
 }
 
 Canvas makeCell(bool lit) {
     const Noise noise(lit ? 77 : 76);
-    Canvas canvas(SQUARE, SQUARE);
+    Canvas canvas(LAYOUT_SQUARE_SIZE, LAYOUT_SQUARE_SIZE);
     Rgba base = lit ? rgb(58, 158, 96) : rgb(30, 116, 70);
-    for (int y = 0; y < SQUARE; ++y) {
-        for (int x = 0; x < SQUARE; ++x) {
+    for (int y = 0; y < LAYOUT_SQUARE_SIZE; ++y) {
+        for (int x = 0; x < LAYOUT_SQUARE_SIZE; ++x) {
             // Felt: fine fibres over a gentle cloud.
             float felt = 0.6f * noise.fractal(x * 0.45f, y * 0.45f, 3) +
                          0.4f * noise.fractal(x * 0.08f + 3.0f, y * 0.08f, 2);
-            float edge = std::min(std::min(x, y), std::min(SQUARE - 1 - x, SQUARE - 1 - y));
+            float edge = std::min(std::min(x, y), std::min(LAYOUT_SQUARE_SIZE - 1 - x, LAYOUT_SQUARE_SIZE - 1 - y));
             float pillow = 0.86f + 0.14f * smoothstep(0.0f, 10.0f, edge);
             float shade = (0.9f + 0.2f * felt) * pillow;
             Rgba colour = {base.r * shade, base.g * shade, base.b * shade, 1.0f};
             if (y == 0 || x == 0) colour = mixed(colour, rgb(150, 215, 170), 0.35f);
-            if (y == SQUARE - 1 || x == SQUARE - 1) colour = rgb(10, 48, 28);
+            if (y == LAYOUT_SQUARE_SIZE - 1 || x == LAYOUT_SQUARE_SIZE - 1) colour = rgb(10, 48, 28);
             if (lit && edge >= 1) {
                 float glow = 0.55f * (1.0f - smoothstep(1.0f, 9.0f, edge));
                 colour = over(rgb(255, 232, 140, glow), colour);
@@ -154,8 +156,8 @@ void paintDisk(Canvas& canvas, float cx, float cy, float radius, DiskColour colo
         }
         Vec3 normal =
             d > 0.0f ? normalised({dx / d * slope, dy / d * slope, 1.0f}) : Vec3{0.0f, 0.0f, 1.0f};
-        float diffuse = std::max(0.0f, dot(normal, LIGHT));
-        float specular = std::pow(std::max(0.0f, dot(normal, HALFWAY)), 60.0f);
+        float diffuse = std::max(0.0f, dot(normal, LIGHT_DIRECTION));
+        float specular = std::pow(std::max(0.0f, dot(normal, LIGHT_HALFWAY)), 60.0f);
         float light = 0.3f + 0.85f * diffuse;
         Rgba c = {base.r * light, base.g * light, base.b * light, 1.0f};
         c = mixed(c, rim, 0.55f * smoothstep(radius - 2.0f * s, radius, d));
@@ -169,14 +171,14 @@ void paintDisk(Canvas& canvas, float cx, float cy, float radius, DiskColour colo
 }
 
 Canvas makeDiskImage(DiskColour colour) {
-    Canvas canvas(SQUARE, SQUARE);
+    Canvas canvas(LAYOUT_SQUARE_SIZE, LAYOUT_SQUARE_SIZE);
     paintDisk(canvas, 31.5f, 31.0f, 25.5f, colour);
     return canvas;
 }
 
 Canvas makeSelect() {
-    Canvas canvas(SQUARE, SQUARE);
-    const float c = SQUARE * 0.5f;
+    Canvas canvas(LAYOUT_SQUARE_SIZE, LAYOUT_SQUARE_SIZE);
+    const float c = LAYOUT_SQUARE_SIZE * 0.5f;
     canvas.paint([&](float x, float y) {
         float d = std::hypot(x - c - 0.8f, y - c - 1.0f);
         return rgb(0, 20, 10, 0.3f * coverage(std::fabs(d - 8.0f) - 1.8f));

@@ -10,8 +10,8 @@
 
 namespace {
 
-const Lettering TITLE_STYLE = {rgb(255, 246, 206), rgb(244, 172, 60), rgb(44, 22, 6), 2.0f, 0.7f};
-const Lettering CAPTION_STYLE = {rgb(255, 248, 230), rgb(236, 220, 190), rgb(40, 22, 8, 0.9f), 1.0f,
+const Lettering STYLE_TITLE = {rgb(255, 246, 206), rgb(244, 172, 60), rgb(44, 22, 6), 2.0f, 0.7f};
+const Lettering STYLE_CAPTION = {rgb(255, 248, 230), rgb(236, 220, 190), rgb(40, 22, 8, 0.9f), 1.0f,
                                  0.5f};
 
 Rgba feltAt(const Noise& noise, float x, float y) {
@@ -83,7 +83,7 @@ Canvas makeLoading(ALLEGRO_FONT* titleFont, ALLEGRO_FONT* captionFont) {
         },
         2);
 
-    paintLettering(canvas, textMask(titleFont, "Tilecrest", w, 100, w * 0.5f, 50.0f), TITLE_STYLE,
+    paintLettering(canvas, textMask(titleFont, "Tilecrest", w, 100, w * 0.5f, 50.0f), STYLE_TITLE,
                    0, 40);
 
     // A strip of felt with four disks, as on the board.
@@ -99,6 +99,6 @@ Canvas makeLoading(ALLEGRO_FONT* titleFont, ALLEGRO_FONT* captionFont) {
     for (int i = 0; i < 4; ++i) paintDisk(canvas, 128.0f + 48.0f * i, 177.5f, 19.5f, order[i]);
 
     paintLettering(canvas, textMask(captionFont, "Loading...", w, 40, w * 0.5f, 20.0f),
-                   CAPTION_STYLE, 0, 234);
+                   STYLE_CAPTION, 0, 234);
     return canvas;
 }

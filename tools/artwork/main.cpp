@@ -1,24 +1,83 @@
-// Writes the game's artwork as PNG files into the folder given on the command line,
-// using the game's own font for lettering. Needs no display: everything is drawn into
-// memory bitmaps, and the same program always writes the same pictures.
+// Writes the game's artwork as PNG files into the folder given on the command line, using
+// the game's own font for lettering: exactly the files the asset manifest lists, and the
+// loading picture. Needs no display: everything is drawn into memory bitmaps, and the same
+// program always writes the same pictures.
 #include <cstdio>
+#include <functional>
+#include <map>
 #include <string>
+#include <vector>
 
-#include <allegro5/allegro.h>
 #include <allegro5/allegro_font.h>
-#include <allegro5/allegro_image.h>
-#include <allegro5/allegro_primitives.h>
-#include <allegro5/allegro_ttf.h>
 
+#include "app/AssetTables.h"
+#include "resources/Headless.h"
+#include "screen/Layout.h"
 #include "tools/artwork/Art.h"
 
 namespace {
 
-bool write(const std::string& folder, const char* name, const Canvas& canvas) {
-    std::string path = folder + "/" + name;
-    if (canvas.save(path)) return true;
-    std::fprintf(stderr, "tilecrest-artwork: cannot write %s\n", path.c_str());
-    return false;
+std::string baseName(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
+
+// Every file the game loads from data/bitmaps, in manifest order.
+std::vector<std::string> manifestFiles() {
+    std::vector<std::string> files;
+    for (const BitmapEntry* entry = bitmapEntries; entry->id >= 0; ++entry) {
+        if (entry->kind != ENTRY_CREATE) files.push_back(entry->fileName);
+    }
+    for (const NinePatchEntry* entry = ninePatchEntries; entry->id >= 0; ++entry) {
+        files.push_back(baseName(entry->fileName));
+    }
+    files.push_back(baseName(FILE_LOADING_PICTURE));
+    return files;
+}
+
+struct Fonts {
+    ALLEGRO_FONT* strip;
+    ALLEGRO_FONT* digit;
+    ALLEGRO_FONT* title;
+    ALLEGRO_FONT* caption;
+};
+
+std::map<std::string, std::function<Canvas()>> painters(const Fonts& fonts) {
+    return {
+        {"wood.png", [] { return makeWood(LAYOUT_SCREEN_WIDTH, LAYOUT_SCREEN_HEIGHT, true); }},
+        {"cell.png", [] { return makeCell(false); }},
+        {"highlight.png", [] { return makeCell(true); }},
+        {"red_disk.png", [] { return makeDiskImage(DiskColour::Red); }},
+        {"blue_disk.png", [] { return makeDiskImage(DiskColour::Blue); }},
+        {"select.png", makeSelect},
+        {"grid_alpha.png", [&] { return makeStrip(fonts.strip, true); }},
+        {"grid_numeric.png", [&] { return makeStrip(fonts.strip, false); }},
+        {"digits.png", [&] { return makeDigits(fonts.digit); }},
+        {"score.png", makeScore},
+        {"arrow.png", makeArrow},
+        {"message.png", [] { return makeFrame(Frame::Message); }},
+        {"button.png", [] { return makeFrame(Frame::Button); }},
+        {"button_push.png", [] { return makeFrame(Frame::ButtonPush); }},
+        {"button_hover.png", [] { return makeFrame(Frame::ButtonHover); }},
+        {"button_disabled.png", [] { return makeFrame(Frame::ButtonDisabled); }},
+        {"mouse.png", makeMouse},
+        {"icon.png", makeIcon},
+        {"loading.png", [&] { return makeLoading(fonts.title, fonts.caption); }},
+    };
+}
+
+bool writeAll(const std::string& folder, const Fonts& fonts) {
+    const auto painterOf = painters(fonts);
+    for (const std::string& name : manifestFiles()) {
+        const auto painter = painterOf.find(name);
+        if (painter == painterOf.end()) {
+            std::fprintf(stderr, "tilecrest-artwork: nothing draws %s\n", name.c_str());
+            return false;
+        }
+        const std::string path = folder + "/" + name;
+        if (!painter->second().save(path)) {
+            std::fprintf(stderr, "tilecrest-artwork: cannot write %s\n", path.c_str());
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace
@@ -28,42 +87,18 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: tilecrest-artwork FONT.ttf OUTPUT_FOLDER\n");
         return 2;
     }
-    if (!al_init() || !al_init_image_addon() || !al_init_font_addon() || !al_init_ttf_addon() ||
-        !al_init_primitives_addon()) {
+    if (!initHeadlessAllegro()) {
         std::fprintf(stderr, "tilecrest-artwork: Allegro could not be initialised\n");
         return 1;
     }
-    const std::string fontFile = argv[1], out = argv[2];
-    ALLEGRO_FONT* stripFont = al_load_font(fontFile.c_str(), 22, 0);
-    ALLEGRO_FONT* digitFont = al_load_font(fontFile.c_str(), 38, 0);
-    ALLEGRO_FONT* titleFont = al_load_font(fontFile.c_str(), 64, 0);
-    ALLEGRO_FONT* captionFont = al_load_font(fontFile.c_str(), 20, 0);
-    if (!stripFont || !digitFont || !titleFont || !captionFont) {
-        std::fprintf(stderr, "tilecrest-artwork: cannot load font %s\n", fontFile.c_str());
-        return 1;
+    const std::string fontFile = argv[1];
+    const Fonts fonts = {al_load_font(fontFile.c_str(), 22, 0), al_load_font(fontFile.c_str(), 38, 0),
+                         al_load_font(fontFile.c_str(), 64, 0), al_load_font(fontFile.c_str(), 20, 0)};
+    const bool loaded = fonts.strip && fonts.digit && fonts.title && fonts.caption;
+    if (!loaded) std::fprintf(stderr, "tilecrest-artwork: cannot load font %s\n", fontFile.c_str());
+    const bool ok = loaded && writeAll(argv[2], fonts);
+    for (ALLEGRO_FONT* font : {fonts.strip, fonts.digit, fonts.title, fonts.caption}) {
+        if (font) al_destroy_font(font);
     }
-
-    bool ok = write(out, "wood.png", makeWood(800, 600, true)) &&
-              write(out, "cell.png", makeCell(false)) &&
-              write(out, "highlight.png", makeCell(true)) &&
-              write(out, "red_disk.png", makeDiskImage(DiskColour::Red)) &&
-              write(out, "blue_disk.png", makeDiskImage(DiskColour::Blue)) &&
-              write(out, "select.png", makeSelect()) &&
-              write(out, "grid_alpha.png", makeStrip(stripFont, true)) &&
-              write(out, "grid_numeric.png", makeStrip(stripFont, false)) &&
-              write(out, "digits.png", makeDigits(digitFont)) &&
-              write(out, "score.png", makeScore()) && write(out, "arrow.png", makeArrow()) &&
-              write(out, "message.png", makeFrame(Frame::Message)) &&
-              write(out, "button.png", makeFrame(Frame::Button)) &&
-              write(out, "button_push.png", makeFrame(Frame::ButtonPush)) &&
-              write(out, "button_hover.png", makeFrame(Frame::ButtonHover)) &&
-              write(out, "button_disabled.png", makeFrame(Frame::ButtonDisabled)) &&
-              write(out, "mouse.png", makeMouse()) && write(out, "icon.png", makeIcon()) &&
-              write(out, "loading.png", makeLoading(titleFont, captionFont));
-
-    al_destroy_font(stripFont);
-    al_destroy_font(digitFont);
-    al_destroy_font(titleFont);
-    al_destroy_font(captionFont);
     return ok ? 0 : 1;
 }
