@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test clean format
+.PHONY: all deps configure build run test clean format format-check
 
 all: build
 
@@ -24,8 +24,15 @@ test: build
 clean:
 	rm -rf $(BUILD) build-asan
 
-format:
-	clang-format -i $$(git ls-files '*.cpp' '*.h')
+SOURCES = git ls-files '*.cpp' '*.h'
+
+format: deps
+	clang-format -i $$($(SOURCES))
+
+# Fails, naming the files, when any source differs from .clang-format.
+format-check: deps
+	@out=$$(clang-format --dry-run --Werror $$($(SOURCES)) 2>&1) || { echo "$$out" \
+	  | grep -o '^[^: ]*\.\(cpp\|h\)' | sort -u | sed 's/^/format-check: not formatted: /'; exit 1; }
 
 # Sanitizer and valgrind runs; longer than `make test`, so they have targets of their own.
 .PHONY: test-asan valgrind
