@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <allegro5/allegro_font.h>
@@ -17,19 +18,8 @@
 
 namespace {
 
-std::string baseName(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
-
-// Every file the game loads from data/bitmaps, in manifest order.
-std::vector<std::string> manifestFiles() {
-    std::vector<std::string> files;
-    for (const BitmapEntry* entry = bitmapEntries; entry->id >= 0; ++entry) {
-        if (entry->kind != ENTRY_CREATE) files.push_back(entry->fileName);
-    }
-    for (const NinePatchEntry* entry = ninePatchEntries; entry->id >= 0; ++entry) {
-        files.push_back(baseName(entry->fileName));
-    }
-    files.push_back(baseName(FILE_LOADING_PICTURE));
-    return files;
+std::string baseName(const std::string& path) {
+    return path.substr(path.find_last_of('/') + 1);
 }
 
 struct Fonts {
@@ -39,45 +29,59 @@ struct Fonts {
     ALLEGRO_FONT* caption;
 };
 
-std::map<std::string, std::function<Canvas()>> painters(const Fonts& fonts) {
+using Painter = std::function<Canvas()>;
+
+// The painter of each resource the manifest loads from a file, by its id.
+std::map<int32_t, Painter> painters(const Fonts& fonts) {
     return {
-        {"wood.png", [] { return makeWood(LAYOUT_SCREEN_WIDTH, LAYOUT_SCREEN_HEIGHT, true); }},
-        {"cell.png", [] { return makeCell(false); }},
-        {"highlight.png", [] { return makeCell(true); }},
-        {"red_disk.png", [] { return makeDiskImage(DiskColour::Red); }},
-        {"blue_disk.png", [] { return makeDiskImage(DiskColour::Blue); }},
-        {"select.png", makeSelect},
-        {"grid_alpha.png", [&] { return makeStrip(fonts.strip, true); }},
-        {"grid_numeric.png", [&] { return makeStrip(fonts.strip, false); }},
-        {"digits.png", [&] { return makeDigits(fonts.digit); }},
-        {"score.png", makeScore},
-        {"arrow.png", makeArrow},
-        {"message.png", [] { return makeFrame(Frame::Message); }},
-        {"button.png", [] { return makeFrame(Frame::Button); }},
-        {"button_push.png", [] { return makeFrame(Frame::ButtonPush); }},
-        {"button_hover.png", [] { return makeFrame(Frame::ButtonHover); }},
-        {"button_disabled.png", [] { return makeFrame(Frame::ButtonDisabled); }},
-        {"mouse.png", makeMouse},
-        {"icon.png", makeIcon},
-        {"loading.png", [&] { return makeLoading(fonts.title, fonts.caption); }},
+        {RES_ICON, makeIcon},
+        {RES_MOUSE, makeMouse},
+        {RES_WOOD, [] { return makeWood(LAYOUT_SCREEN_WIDTH, LAYOUT_SCREEN_HEIGHT, true); }},
+        {RES_GRID_ALPHA, [&] { return makeStrip(fonts.strip, true); }},
+        {RES_GRID_NUMERIC, [&] { return makeStrip(fonts.strip, false); }},
+        {RES_CELL, [] { return makeCell(false); }},
+        {RES_RED_DISK, [] { return makeDiskImage(DiskColour::Red); }},
+        {RES_BLUE_DISK, [] { return makeDiskImage(DiskColour::Blue); }},
+        {RES_SELECT, makeSelect},
+        {RES_HIGHLIGHT, [] { return makeCell(true); }},
+        {RES_DIGITS, [&] { return makeDigits(fonts.digit); }},
+        {RES_SCORE, makeScore},
+        {RES_ARROW, makeArrow},
+        {RES_MESSAGE, [] { return makeFrame(Frame::Message); }},
+        {RES_BUTTON, [] { return makeFrame(Frame::Button); }},
+        {RES_BUTTON_PUSH, [] { return makeFrame(Frame::ButtonPush); }},
+        {RES_BUTTON_HOVER, [] { return makeFrame(Frame::ButtonHover); }},
+        {RES_BUTTON_DISABLED, [] { return makeFrame(Frame::ButtonDisabled); }},
     };
 }
 
+bool write(const std::string& folder, const std::string& fileName, const Painter& painter) {
+    const std::string path = folder + "/" + baseName(fileName);
+    if (painter().save(path)) return true;
+    std::fprintf(stderr, "tilecrest-artwork: cannot write %s\n", path.c_str());
+    return false;
+}
+
+// Writes every file of the manifest's tables, and the loading picture.
 bool writeAll(const std::string& folder, const Fonts& fonts) {
-    const auto painterOf = painters(fonts);
-    for (const std::string& name : manifestFiles()) {
-        const auto painter = painterOf.find(name);
-        if (painter == painterOf.end()) {
-            std::fprintf(stderr, "tilecrest-artwork: nothing draws %s\n", name.c_str());
-            return false;
-        }
-        const std::string path = folder + "/" + name;
-        if (!painter->second().save(path)) {
-            std::fprintf(stderr, "tilecrest-artwork: cannot write %s\n", path.c_str());
-            return false;
-        }
+    const std::map<int32_t, Painter> painterOf = painters(fonts);
+    std::vector<std::pair<int32_t, const char*>> files;
+    for (const BitmapEntry* entry = bitmapEntries; entry->id >= 0; ++entry) {
+        if (entry->kind != ENTRY_CREATE) files.emplace_back(entry->id, entry->fileName);
     }
-    return true;
+    for (const NinePatchEntry* entry = ninePatchEntries; entry->id >= 0; ++entry) {
+        files.emplace_back(entry->id, entry->fileName);
+    }
+    for (const auto& [id, fileName] : files) {
+        const auto painter = painterOf.find(id);
+        if (painter == painterOf.end()) {
+            std::fprintf(stderr, "tilecrest-artwork: nothing draws %s\n", fileName);
+            return false;
+        }
+        if (!write(folder, fileName, painter->second)) return false;
+    }
+    return write(folder, FILE_LOADING_PICTURE,
+                 [&] { return makeLoading(fonts.title, fonts.caption); });
 }
 
 }  // namespace
@@ -92,8 +96,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::string fontFile = argv[1];
-    const Fonts fonts = {al_load_font(fontFile.c_str(), 22, 0), al_load_font(fontFile.c_str(), 38, 0),
-                         al_load_font(fontFile.c_str(), 64, 0), al_load_font(fontFile.c_str(), 20, 0)};
+    const Fonts fonts = {
+        al_load_font(fontFile.c_str(), 22, 0), al_load_font(fontFile.c_str(), 38, 0),
+        al_load_font(fontFile.c_str(), 64, 0), al_load_font(fontFile.c_str(), 20, 0)};
     const bool loaded = fonts.strip && fonts.digit && fonts.title && fonts.caption;
     if (!loaded) std::fprintf(stderr, "tilecrest-artwork: cannot load font %s\n", fontFile.c_str());
     const bool ok = loaded && writeAll(argv[2], fonts);
