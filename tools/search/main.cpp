@@ -13,7 +13,8 @@
 namespace {
 
 int usage() {
-    std::cerr << "usage: tilecrest-search [--summary] [--portable] < positions\n"
+    std::cerr << "usage: tilecrest-search [--summary] [--portable | --kernel "
+                 "portable|avx2|avx512] < positions\n"
                  "       tilecrest-search --perft DEPTH\n";
     return 2;
 }
@@ -39,6 +40,17 @@ int main(int argc, char** argv) {
         } else if (argument == "--portable") {
             // The search built for any processor, to compare with the default one.
             selectSearchKernel(SEARCH_KERNEL_PORTABLE);
+        } else if (argument == "--kernel" && i + 1 < argc) {
+            // A build of the search by name; exit status 3 when this processor lacks it.
+            const std::string name = argv[++i];
+            const SearchKernel kernel = name == "avx512" ? SEARCH_KERNEL_AVX512
+                                        : name == "avx2" ? SEARCH_KERNEL_AVX2
+                                                         : SEARCH_KERNEL_PORTABLE;
+            if (name != "portable" && name != "avx2" && name != "avx512") return usage();
+            if (!selectSearchKernel(kernel)) {
+                std::cerr << "tilecrest-search: no " << name << " kernel on this processor\n";
+                return 3;
+            }
         } else if (argument == "--perft" && i + 1 < argc) {
             return runPerft(argv[i + 1]);
         } else {
