@@ -53,20 +53,25 @@ inline int32_t level(const Board& board, const rulekernels::SearchState& state, 
     const uint8_t opponent = opponentOf(side);
     int32_t best = MAXIMISE ? -9999 : 9999;
     // Row-major order is the order of the bits once the columns are mirrored.
-    for (uint64_t moves = boardbits::mirrorColumns(state.marks); moves != 0; moves &= moves - 1) {
-        const int start = boardbits::lowestBit(moves) ^ 7;
-        Board child = board;
-        const rulekernels::SearchState next =
-            rulekernels::searchMove<typename Kernel::Bits>(child, state, start, side);
-        int32_t value;
-        if (depth + 1 == SearchDepthLimit) {
-            // The level below would only evaluate; doing that here saves a call per leaf.
-            value = -SIGN * evaluateSums(next.redMinusBlue, next.marks, opponent);
-        } else if (MAXIMISE) {
-            value = Kernel::minLevel(child, next, opponent, depth + 1);
-        } else {
-            value = Kernel::maxLevel(child, next, opponent, depth + 1);
+    const uint64_t candidates = boardbits::mirrorColumns(state.marks);
+    if (depth + 1 == SearchDepthLimit) {
+        // The level below would only evaluate, so this one does it and saves a call per leaf.
+        // A loop of its own lets the compiler drop what nobody reads of a leaf's board.
+        for (uint64_t moves = candidates; moves != 0; moves &= moves - 1) {
+            Board child = board;
+            const rulekernels::SearchState next = rulekernels::searchMove<typename Kernel::Bits>(
+                child, state, boardbits::lowestBit(moves) ^ 7, side);
+            const int32_t value = -SIGN * evaluateSums(next.redMinusBlue, next.marks, opponent);
+            if (MAXIMISE ? value > best : value < best) best = value;
         }
+        return best;
+    }
+    for (uint64_t moves = candidates; moves != 0; moves &= moves - 1) {
+        Board child = board;
+        const rulekernels::SearchState next = rulekernels::searchMove<typename Kernel::Bits>(
+            child, state, boardbits::lowestBit(moves) ^ 7, side);
+        const int32_t value = MAXIMISE ? Kernel::minLevel(child, next, opponent, depth + 1)
+                                       : Kernel::maxLevel(child, next, opponent, depth + 1);
         if (MAXIMISE ? value > best : value < best) best = value;
     }
     return best;

@@ -81,7 +81,7 @@ struct SquareTable {
         alignas(16) uint64_t mask[2];  // as boardbits::SQUARE_MASKS
         int32_t weight;
     } square[64];
-    int32_t sideValue[4];
+    int32_t valueChange[4][4];  // [before][after]
 };
 
 constexpr SquareTable makeSquareTable() {
@@ -94,8 +94,12 @@ constexpr SquareTable makeSquareTable() {
             square.weight = SquareWeights[row][column];
         }
     }
-    table.sideValue[Red] = 1;
-    table.sideValue[Blue] = -1;
+    const int32_t forRed[4] = {0, 1, -1, 0};  // empty, Red, Blue, LegalMark
+    for (int before = 0; before < 4; ++before) {
+        for (int after = 0; after < 4; ++after) {
+            table.valueChange[before][after] = forRed[after] - forRed[before];
+        }
+    }
     return table;
 }
 
@@ -116,8 +120,7 @@ inline int32_t applyMoveListScored(const MoveList& moveList, Board& board) {
         Words mask;
         std::memcpy(&mask, square.mask, sizeof mask);
         words = (words & ~mask) | (mask & (entry->after & 3) * boardbits::EVEN_BITS);
-        change += square.weight * (SQUARE_TABLE.sideValue[entry->after & 3] -
-                                   SQUARE_TABLE.sideValue[entry->before & 3]);
+        change += square.weight * SQUARE_TABLE.valueChange[entry->before & 3][entry->after & 3];
     }
     top = words[0];
     bottom = words[1];
@@ -128,8 +131,7 @@ inline int32_t applyMoveListScored(const MoveList& moveList, Board& board) {
         const uint64_t value = (entry->after & 3) * boardbits::EVEN_BITS;
         top = (top & ~square.mask[0]) | (square.mask[0] & value);
         bottom = (bottom & ~square.mask[1]) | (square.mask[1] & value);
-        change += square.weight * (SQUARE_TABLE.sideValue[entry->after & 3] -
-                                   SQUARE_TABLE.sideValue[entry->before & 3]);
+        change += square.weight * SQUARE_TABLE.valueChange[entry->before & 3][entry->after & 3];
     }
 #endif
     boardbits::storeRows(board, top, bottom);
