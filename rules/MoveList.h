@@ -76,12 +76,15 @@ private:
     alignas(SquareChange) unsigned char storage[CAPACITY * sizeof(SquareChange)];
 };
 
-// Writes every entry's after value into its square, front to back.
-inline void applyMoveList(const MoveList& moveList, Board& board) {
+// Writes every entry's after value into its square, front to back, and returns the sum of
+// weigh(entry) over the entries.
+template <class Weigh>
+inline int32_t applyMoveList(const MoveList& moveList, Board& board, Weigh weigh) {
     // Done on the two words of rows at once rather than row by row: the search reads the
     // board back as words, which small stores just before would stall.
     uint64_t top, bottom;
     boardbits::loadRows(board, top, bottom);
+    int32_t sum = 0;
 #if defined(__GNUC__)
     typedef uint64_t Words __attribute__((vector_size(16)));
     Words words = {top, bottom};
@@ -90,6 +93,7 @@ inline void applyMoveList(const MoveList& moveList, Board& board) {
         std::memcpy(&square, boardbits::SQUARE_MASKS.mask[change->row & 7][change->column & 7],
                     sizeof square);
         words = (words & ~square) | (square & (change->after & 3) * boardbits::EVEN_BITS);
+        sum += weigh(*change);
     }
     top = words[0];
     bottom = words[1];
@@ -99,7 +103,13 @@ inline void applyMoveList(const MoveList& moveList, Board& board) {
         const uint64_t value = (change->after & 3) * boardbits::EVEN_BITS;
         top = (top & ~square[0]) | (square[0] & value);
         bottom = (bottom & ~square[1]) | (square[1] & value);
+        sum += weigh(*change);
     }
 #endif
     boardbits::storeRows(board, top, bottom);
+    return sum;
+}
+
+inline void applyMoveList(const MoveList& moveList, Board& board) {
+    applyMoveList(moveList, board, [](const SquareChange&) { return 0; });
 }

@@ -74,68 +74,15 @@ struct SearchState {
     int32_t redMinusBlue;
 };
 
-// The mask and the weight of each square, bit index 8 * row + column; and how much a value
-// counts for Red's sum minus Blue's, so that an entry's before and after give its change.
-struct SquareTable {
-    struct Square {
-        alignas(16) uint64_t mask[2];  // as boardbits::SQUARE_MASKS
-        int32_t weight;
-    } square[64];
-    int32_t valueChange[4][4];  // [before][after]
-};
+// How much a square's weight counts for Red's weighted sum minus Blue's when its value
+// changes: [before][after], the values empty, Red, Blue and LegalMark.
+inline constexpr int32_t RED_MINUS_BLUE_CHANGE[4][4] = {
+    {0, 1, -1, 0}, {-1, 0, -2, -1}, {1, 2, 0, 1}, {0, 1, -1, 0}};
 
-constexpr SquareTable makeSquareTable() {
-    SquareTable table{};
-    for (int row = 0; row < 8; ++row) {
-        for (int column = 0; column < 8; ++column) {
-            SquareTable::Square& square = table.square[8 * row + column];
-            square.mask[0] = boardbits::SQUARE_MASKS.mask[row][column][0];
-            square.mask[1] = boardbits::SQUARE_MASKS.mask[row][column][1];
-            square.weight = SquareWeights[row][column];
-        }
-    }
-    const int32_t forRed[4] = {0, 1, -1, 0};  // empty, Red, Blue, LegalMark
-    for (int before = 0; before < 4; ++before) {
-        for (int after = 0; after < 4; ++after) {
-            table.valueChange[before][after] = forRed[after] - forRed[before];
-        }
-    }
-    return table;
-}
-
-inline constexpr SquareTable SQUARE_TABLE = makeSquareTable();
-
-// applyMoveList, returning as well by how much the entries change Red's weighted sum minus
-// Blue's: the evaluation follows the record instead of being recomputed at every leaf.
-inline int32_t applyMoveListScored(const MoveList& moveList, Board& board) {
-    uint64_t top, bottom;
-    boardbits::loadRows(board, top, bottom);
-    int32_t change = 0;
-#if defined(__GNUC__)
-    typedef uint64_t Words __attribute__((vector_size(16)));
-    Words words = {top, bottom};
-    for (const SquareChange* entry : moveList) {
-        const SquareTable::Square& square =
-            SQUARE_TABLE.square[(entry->row & 7) << 3 | (entry->column & 7)];
-        Words mask;
-        std::memcpy(&mask, square.mask, sizeof mask);
-        words = (words & ~mask) | (mask & (entry->after & 3) * boardbits::EVEN_BITS);
-        change += square.weight * SQUARE_TABLE.valueChange[entry->before & 3][entry->after & 3];
-    }
-    top = words[0];
-    bottom = words[1];
-#else
-    for (const SquareChange* entry : moveList) {
-        const SquareTable::Square& square =
-            SQUARE_TABLE.square[(entry->row & 7) << 3 | (entry->column & 7)];
-        const uint64_t value = (entry->after & 3) * boardbits::EVEN_BITS;
-        top = (top & ~square.mask[0]) | (square.mask[0] & value);
-        bottom = (bottom & ~square.mask[1]) | (square.mask[1] & value);
-        change += square.weight * SQUARE_TABLE.valueChange[entry->before & 3][entry->after & 3];
-    }
-#endif
-    boardbits::storeRows(board, top, bottom);
-    return change;
+// By how much an entry changes Red's weighted sum minus Blue's.
+inline int32_t redMinusBlueChange(const SquareChange& change) {
+    return SquareWeights[change.row & 7][change.column & 7] *
+           RED_MINUS_BLUE_CHANGE[change.before & 3][change.after & 3];
 }
 
 // The state of a board as it stands: its disks, its LegalMark squares and its weighted sums.
@@ -157,7 +104,7 @@ inline SearchState searchMove(Board& board, const SearchState& state, int start,
     int32_t redMinusBlue = state.redMinusBlue;
     MoveList* moveList = buildMoveList<Bits>(board, column, row, side, state.own, state.opponent);
     if (moveList != nullptr) {
-        redMinusBlue += applyMoveListScored(*moveList, board);
+        redMinusBlue += applyMoveList(*moveList, board, redMinusBlueChange);
         ++objectsFreed;
         delete moveList;
     }
