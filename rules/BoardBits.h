@@ -178,12 +178,16 @@ struct ScalarBits {
         storeRows(board, top, bottom);
     }
 
-    // Marked squares as bits 8 * row + column, so that row-major order runs from bit 0 up.
-    static uint64_t marksInReadingOrder(const Board& board) {
+    // The squares that hold LegalMark.
+    static uint64_t marksOf(const Board& board) {
         uint64_t top, bottom;
         loadRows(board, top, bottom);
-        return mirrorColumns(packEvenBits(markedPairs(top)) | packEvenBits(markedPairs(bottom))
-                                                                  << 32);
+        return packEvenBits(markedPairs(top)) | packEvenBits(markedPairs(bottom)) << 32;
+    }
+
+    // Marked squares as bits 8 * row + column, so that row-major order runs from bit 0 up.
+    static uint64_t marksInReadingOrder(const Board& board) {
+        return mirrorColumns(marksOf(board));
     }
 
     // The enclosed disks of a move, as flippedSquares below gives them.

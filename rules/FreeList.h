@@ -30,7 +30,8 @@ template <typename T>
 class FreeList {
 public:
     TILECREST_FRESH_BLOCK static void* take(std::size_t size) noexcept {
-        if (!TILECREST_RECYCLE_BLOCKS || size != sizeof(T)) return ::operator new(size, std::nothrow);
+        if (!TILECREST_RECYCLE_BLOCKS || size != sizeof(T))
+            return ::operator new(size, std::nothrow);
         if (TILECREST_UNLIKELY(head == nullptr)) return ::operator new(sizeof(Slot), std::nothrow);
         Slot* slot = head;
         head = slot->next;

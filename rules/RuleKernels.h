@@ -4,6 +4,7 @@
 
 #include "rules/Board.h"
 #include "rules/BoardBits.h"
+#include "rules/ComputerPlayer.h"
 #include "rules/MoveList.h"
 #include "rules/ObjectCounters.h"
 #include "rules/Rules.h"
@@ -23,11 +24,10 @@ inline int32_t markLegalMoves(Board& board, uint8_t side) {
     return legal.pairs;
 }
 
+// BuildMoveList for a board whose disks of the side (`own`) and of its opponent are known.
 template <class Bits>
-inline MoveList* buildMoveList(const Board& board, int column, int row, uint8_t side) {
-    const boardbits::Disks disks = Bits::disksOf(board);
-    const uint64_t own = side == Red ? disks.red : disks.blue;
-    const uint64_t opponent = side == Red ? disks.blue : disks.red;
+inline MoveList* buildMoveList(const Board& board, int column, int row, uint8_t side, uint64_t own,
+                               uint64_t opponent) {
     const int start = boardbits::bitIndex(column, row);
     uint16_t flipped[64];
     // The walks of different directions never share a square, so no square is noted twice.
@@ -35,24 +35,21 @@ inline MoveList* buildMoveList(const Board& board, int column, int row, uint8_t 
 
     MoveList* moveList = new MoveList;
     if (moveList == nullptr) return nullptr;
-    uint32_t created = 1;
     // Every enclosed disk changes from the opponent to the side: one word per entry.
     const uint32_t flip = static_cast<uint32_t>(opponentOf(side)) << 16 | side << 24;
-    for (int i = 0; i <= flips; ++i) {
-        // The move's own square comes last.
-        SquareChange* change =
-            i < flips ? new SquareChange(SquareChange::fromWord(flipped[i] | flip))
-                      : new SquareChange{static_cast<uint8_t>(column), static_cast<uint8_t>(row),
-                                         squareAt(board, column, row), side};
-        if (change != nullptr) ++created;
-        if (!moveList->append(change) && change != nullptr) {
-            // The list could not take it: delete it again.
-            delete change;
-            ++objectsFreed;
-        }
-    }
-    objectsCreated += created;
+    for (int i = 0; i < flips; ++i) moveList->append(SquareChange::fromWord(flipped[i] | flip));
+    // The move's own square comes last.
+    moveList->append({static_cast<uint8_t>(column), static_cast<uint8_t>(row),
+                      squareAt(board, column, row), side});
+    objectsCreated += 1 + static_cast<uint32_t>(moveList->size());
     return moveList;
+}
+
+template <class Bits>
+inline MoveList* buildMoveList(const Board& board, int column, int row, uint8_t side) {
+    const boardbits::Disks disks = Bits::disksOf(board);
+    return side == Red ? buildMoveList<Bits>(board, column, row, side, disks.red, disks.blue)
+                       : buildMoveList<Bits>(board, column, row, side, disks.blue, disks.red);
 }
 
 template <class Bits>
@@ -65,6 +62,59 @@ inline int32_t makeSearchMove(Board& board, int column, int row, uint8_t side) {
         delete moveList;
     }
     return markLegalMoves<Bits>(board, opponentOf(side));
+}
+
+// What the search carries from a board to its children besides the squares: the disks of
+// the side to move and of the other side, the side to move's legal squares (as marked on the
+// board) and Red's weighted sum minus Blue's.
+struct SearchState {
+    uint64_t own;
+    uint64_t opponent;
+    uint64_t marks;
+    int32_t redMinusBlue;
+};
+
+// How much a square's weight counts for Red's weighted sum minus Blue's when its value
+// changes: [before][after], the values empty, Red, Blue and LegalMark.
+inline constexpr int32_t RED_MINUS_BLUE_CHANGE[4][4] = {
+    {0, 1, -1, 0}, {-1, 0, -2, -1}, {1, 2, 0, 1}, {0, 1, -1, 0}};
+
+// By how much an entry changes Red's weighted sum minus Blue's.
+inline int32_t redMinusBlueChange(const SquareChange& change) {
+    return SquareWeights[change.row & 7][change.column & 7] *
+           RED_MINUS_BLUE_CHANGE[change.before & 3][change.after & 3];
+}
+
+// The state of a board as it stands: its disks, its LegalMark squares and its weighted sums.
+template <class Bits>
+inline SearchState searchStateOf(const Board& board, uint8_t side, int32_t redMinusBlue) {
+    const boardbits::Disks disks = Bits::disksOf(board);
+    return {side == Red ? disks.red : disks.blue, side == Red ? disks.blue : disks.red,
+            Bits::marksOf(board), redMinusBlue};
+}
+
+// MakeSearchMove on `board`, a copy of the board that `state` describes, for the move on bit
+// `start` of `side`; returns the state of the board afterwards, for the opponent. The record
+// is built, applied and deleted as MakeSearchMove does it, and the legal squares written on
+// the board are the ones returned, so the result is MakeSearchMove's exactly.
+template <class Bits>
+inline SearchState searchMove(Board& board, const SearchState& state, int start, uint8_t side) {
+    ++searchNodes;
+    const int column = 7 - (start & 7), row = start >> 3;
+    int32_t redMinusBlue = state.redMinusBlue;
+    MoveList* moveList = buildMoveList<Bits>(board, column, row, side, state.own, state.opponent);
+    if (moveList != nullptr) {
+        redMinusBlue += applyMoveList(*moveList, board, redMinusBlueChange);
+        ++objectsFreed;
+        delete moveList;
+    }
+    const boardbits::Disks disks = Bits::disksOf(board);
+    const uint8_t opponent = opponentOf(side);
+    const uint64_t own = opponent == Red ? disks.red : disks.blue;
+    const uint64_t other = opponent == Red ? disks.blue : disks.red;
+    const uint64_t marks = Bits::legalSquares(own, other).marks;
+    Bits::writeMarks(board, marks);
+    return {own, other, marks, redMinusBlue};
 }
 
 }  // namespace rulekernels

@@ -1,14 +1,13 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
 #include "rules/Board.h"
-#include "rules/FreeList.h"
 
 // One changed square of a move: where, its value when the record was built, and the side
-// that moved. Each is a separate heap object, counted by whoever creates or deletes it.
+// that moved. A MoveList constructs and destroys its entries in its own storage; whoever
+// creates or destroys one counts it.
 struct SquareChange {
     uint8_t column;
     uint8_t row;
@@ -26,14 +25,6 @@ struct SquareChange {
         return {static_cast<uint8_t>(word), static_cast<uint8_t>(word >> 8),
                 static_cast<uint8_t>(word >> 16), static_cast<uint8_t>(word >> 24)};
 #endif
-    }
-
-    // Returns null when no memory is left, so `new` yields null instead of throwing.
-    TILECREST_FRESH_BLOCK static void* operator new(std::size_t size) noexcept {
-        return FreeList<SquareChange>::take(size);
-    }
-    static void operator delete(void* block, std::size_t size) noexcept {
-        FreeList<SquareChange>::give(block, size);
     }
 };
 

@@ -15,6 +15,9 @@
 #include <immintrin.h>
 
 #define TILECREST_AVX2 __attribute__((target("avx2,bmi,bmi2,lzcnt,popcnt")))
+// For the same code built for AVX-512VL: a superset, so AVX2 functions inline into it.
+#define TILECREST_AVX512 \
+    __attribute__((target("avx2,bmi,bmi2,lzcnt,popcnt,avx512f,avx512vl,avx512bw,avx512dq")))
 
 namespace boardbits {
 
@@ -39,11 +42,15 @@ struct VectorBits {
         storeRows(board, top, bottom);
     }
 
-    TILECREST_AVX2 static uint64_t marksInReadingOrder(const Board& board) {
+    TILECREST_AVX2 static uint64_t marksOf(const Board& board) {
         uint64_t top, bottom;
         loadRows(board, top, bottom);
-        return mirrorColumns(_pext_u64(markedPairs(top), EVEN_BITS) |
-                             _pext_u64(markedPairs(bottom), EVEN_BITS) << 32);
+        return _pext_u64(markedPairs(top), EVEN_BITS) | _pext_u64(markedPairs(bottom), EVEN_BITS)
+                                                            << 32;
+    }
+
+    TILECREST_AVX2 static uint64_t marksInReadingOrder(const Board& board) {
+        return mirrorColumns(marksOf(board));
     }
 
     // Lane by lane the bit index changes +9, +8, +7, +1 (up) and -9, -8, -7, -1 (down),

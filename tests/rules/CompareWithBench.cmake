@@ -1,18 +1,22 @@
 # Runs TOOL on BENCH/positions.txt and compares every line's move, nodes and records with
-# BENCH/expected.txt. KERNEL is "default" or "portable".
+# BENCH/expected.txt. KERNEL is "default" or a name for the tool's --kernel.
 if(NOT EXISTS "${BENCH}/positions.txt" OR NOT EXISTS "${BENCH}/expected.txt")
   message("SKIPPED: no bench files in ${BENCH}")
   return()
 endif()
 
 set(options "")
-if(KERNEL STREQUAL "portable")
-  set(options "--portable")
+if(NOT KERNEL STREQUAL "default")
+  set(options --kernel ${KERNEL})
 endif()
 execute_process(COMMAND "${TOOL}" ${options} --summary
   INPUT_FILE "${BENCH}/positions.txt"
   OUTPUT_VARIABLE output
   RESULT_VARIABLE result)
+if(result EQUAL 3)
+  message("SKIPPED: no ${KERNEL} kernel on this processor")
+  return()
+endif()
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "tilecrest-search failed (${result})")
 endif()

@@ -157,19 +157,20 @@ TEST(ComputerPlayer, EveryKernelSearchesTheSamePositionsInTheSameOrder) {
                     Move move;
                     uint64_t nodes;
                     uint32_t created;
-                } results[2];
-                const SearchKernel kernels[2] = {SEARCH_KERNEL_PORTABLE, SEARCH_KERNEL_AVX2};
-                for (int k = 0; k < 2; ++k) {
-                    selectSearchKernel(kernels[k]);
+                } results[3];
+                const SearchKernel kernels[3] = {SEARCH_KERNEL_PORTABLE, SEARCH_KERNEL_AVX2,
+                                                 SEARCH_KERNEL_AVX512};
+                for (int k = 0; k < 3 && selectSearchKernel(kernels[k]); ++k) {
                     const uint64_t nodes = searchNodes;
                     const uint32_t created = objectsCreated;
                     results[k].move = ComputeMove(position.board, position.sideToMove);
                     results[k].nodes = searchNodes - nodes;
                     results[k].created = objectsCreated - created;
+                    EXPECT_EQ(results[k].move, results[0].move)
+                        << "kernel " << k << " game " << game << " ply " << ply;
+                    EXPECT_EQ(results[k].nodes, results[0].nodes);
+                    EXPECT_EQ(results[k].created, results[0].created);
                 }
-                EXPECT_EQ(results[0].move, results[1].move) << "game " << game << " ply " << ply;
-                EXPECT_EQ(results[0].nodes, results[1].nodes);
-                EXPECT_EQ(results[0].created, results[1].created);
                 ++compared;
             }
             const Move move = candidates.moves[random() % candidates.count];

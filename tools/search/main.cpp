@@ -13,9 +13,21 @@
 namespace {
 
 int usage() {
-    std::cerr << "usage: tilecrest-search [--summary] [--portable] < positions\n"
+    std::cerr << "usage: tilecrest-search [--summary] [--kernel portable|avx2|avx512] "
+                 "< positions\n"
                  "       tilecrest-search --perft DEPTH\n";
     return 2;
+}
+
+const char* kernelName(SearchKernel kernel) {
+    switch (kernel) {
+        case SEARCH_KERNEL_AVX512:
+            return "avx512";
+        case SEARCH_KERNEL_AVX2:
+            return "avx2";
+        default:
+            return "portable";
+    }
 }
 
 int runPerft(const std::string& depthText) {
@@ -36,9 +48,18 @@ int main(int argc, char** argv) {
         const std::string argument = argv[i];
         if (argument == "--summary") {
             summary = true;
-        } else if (argument == "--portable") {
-            // The search built for any processor, to compare with the default one.
-            selectSearchKernel(SEARCH_KERNEL_PORTABLE);
+        } else if (argument == "--kernel" && i + 1 < argc) {
+            // A build of the search by name instead of the fastest one the processor has, to
+            // compare them; exit status 3 when this processor lacks it.
+            const std::string name = argv[++i];
+            const SearchKernel kernel = name == "avx512" ? SEARCH_KERNEL_AVX512
+                                        : name == "avx2" ? SEARCH_KERNEL_AVX2
+                                                         : SEARCH_KERNEL_PORTABLE;
+            if (name != "portable" && name != "avx2" && name != "avx512") return usage();
+            if (!selectSearchKernel(kernel)) {
+                std::cerr << "tilecrest-search: no " << name << " kernel on this processor\n";
+                return 3;
+            }
         } else if (argument == "--perft" && i + 1 < argc) {
             return runPerft(argv[i + 1]);
         } else {
@@ -64,7 +85,8 @@ int main(int argc, char** argv) {
         std::snprintf(seconds, sizeof seconds, "%.3f", totals.seconds);
         std::cout << "positions=" << totals.positions << " nodes=" << totals.nodes
                   << " records=" << totals.records << " seconds=" << seconds
-                  << " nodes_per_second=" << static_cast<uint64_t>(perSecond) << std::endl;
+                  << " nodes_per_second=" << static_cast<uint64_t>(perSecond)
+                  << " kernel=" << kernelName(selectedSearchKernel()) << std::endl;
     }
     return 0;
 }
