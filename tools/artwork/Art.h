@@ -26,7 +26,7 @@ enum class Frame { Message, Button, ButtonPush, ButtonHover, ButtonDisabled };
 Canvas makeFrame(Frame frame);
 
 // The pointer, the window icon and the start-up picture. The icon is drawn at any size:
-// the window's at 64 pixels, the desktop's at the sizes below.
+// the window's at ICON_SIZE, the desktop's at the sizes the build asks for.
 Canvas makeMouse();
 Canvas makeIcon(int size);
 Canvas makeLoading(ALLEGRO_FONT* titleFont, ALLEGRO_FONT* captionFont);
@@ -38,4 +38,3 @@ constexpr int ARROW_HEIGHT = 24;
 constexpr int GLYPH_CELL = 32;
 constexpr int SQUARE = 64;
 constexpr int ICON_SIZE = 64;
-constexpr int DESKTOP_ICON_SIZES[] = {48, 64, 128, 256};
