@@ -1,7 +1,8 @@
 """The installed game: `cmake --install` into a temporary prefix, and the .deb that CPack
-builds unpacked with dpkg-deb. Each is started the way a player starts it, through its
-command on the path from another folder (and the menu entry's command for the prefix),
-in a private Xvfb server, and quit with Ctrl+X.
+builds, checked by the desktop, AppStream and Debian validators and unpacked with dpkg-deb.
+Each is started the way a player starts it, through its command on the path from another
+folder (and the menu entry's command for the prefix), in a private Xvfb server, and quit
+with Ctrl+X.
 """
 
 import glob
@@ -106,11 +107,13 @@ class InstallTest(unittest.TestCase):
         self.play_and_quit([desktop_exec(entry)], home, state, HOME=home, XDG_STATE_HOME=None)
         self.assertFalse(os.path.exists(os.path.join(home, "reversi.log")))
 
-    def test_deb_holds_only_the_game_and_runs_from_the_path(self):
+    def test_deb_is_lintian_clean_holds_only_the_game_and_runs_from_the_path(self):
         packages = os.path.join(self.root, "packages")
         run("cpack", "-G", "DEB", "-B", packages, cwd=BUILD_DIR)
         (deb,) = glob.glob(os.path.join(packages, "tilecrest_*.deb"))
         self.assertIn("liballegro5.2", run("dpkg-deb", "-f", deb, "Depends").stdout)  # from dpkg-shlibdeps
+        lint = subprocess.run(["lintian", "--fail-on", "error,warning", deb], capture_output=True, text=True)
+        self.assertEqual(lint.returncode, 0, lint.stdout)
         tree = os.path.join(self.root, "tree")
         run("dpkg-deb", "-x", deb, tree)
         programs = set()
