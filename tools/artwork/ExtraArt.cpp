@@ -47,9 +47,9 @@ Canvas makeMouse() {
 }
 
 Canvas makeIcon(int size) {
-    // Drawn on the 64-pixel design's coordinates times the scale, so every size is the same
+    // Drawn on the window icon's coordinates times the scale, so every size is the same
     // picture; the felt's fibres stay pixel-sized, like the board's squares.
-    const float s = size / 64.0f;
+    const float s = size / static_cast<float>(ICON_SIZE);
     const Noise noise(91);
     Canvas canvas(size, size);
     canvas.paint([&](float x, float y) {
