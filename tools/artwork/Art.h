@@ -25,9 +25,10 @@ Canvas makeArrow();
 enum class Frame { Message, Button, ButtonPush, ButtonHover, ButtonDisabled };
 Canvas makeFrame(Frame frame);
 
-// The pointer, the window icon and the start-up picture.
+// The pointer, the window icon and the start-up picture. The icon is drawn at any size:
+// the window's at ICON_SIZE, the desktop's at the sizes the build asks for.
 Canvas makeMouse();
-Canvas makeIcon();
+Canvas makeIcon(int size);
 Canvas makeLoading(ALLEGRO_FONT* titleFont, ALLEGRO_FONT* captionFont);
 
 // Layout facts the game's drawing code relies on.
@@ -36,3 +37,4 @@ constexpr int LABEL_SIZE = 32;
 constexpr int ARROW_HEIGHT = 24;
 constexpr int GLYPH_CELL = 32;
 constexpr int SQUARE = 64;
+constexpr int ICON_SIZE = 64;
