@@ -1,8 +1,9 @@
 # Thin wrapper over CMake. `make run` and `make test` install what is missing first.
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test clean format format-check
+.PHONY: all deps configure build run test clean format format-check install uninstall package
 
 all: build
 
@@ -23,6 +24,24 @@ test: build
 
 clean:
 	rm -rf $(BUILD) build-asan
+
+# The game with its menu entry, icons, metainfo and manual page under $(PREFIX), staged
+# under $(DESTDIR) when it is set. The list of installed files is kept for `make uninstall`
+# (the install tests overwrite CMake's own list).
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)" --component game
+	cp $(BUILD)/install_manifest_game.txt $(BUILD)/installed-files.txt
+
+uninstall:
+	@test -f $(BUILD)/installed-files.txt || { echo "uninstall: nothing was installed from $(BUILD)" >&2; exit 1; }
+	sed 's|^|$(DESTDIR)|' $(BUILD)/installed-files.txt | xargs -r -d '\n' rm -f
+	sed -n 's|^\(.*/tilecrest\)/.*|$(DESTDIR)\1|p' $(BUILD)/installed-files.txt | sort -u | \
+	  xargs -r -d '\n' -I{} find {} -depth -type d -empty -delete
+	rm $(BUILD)/installed-files.txt
+
+# build/tilecrest_VERSION_ARCH.deb, for `apt install ./build/tilecrest_*.deb`.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 SOURCES = git ls-files '*.cpp' '*.h'
 

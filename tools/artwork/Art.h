@@ -26,9 +26,10 @@ Canvas makeArrow();
 enum class Frame { Message, Button, ButtonPush, ButtonHover, ButtonDisabled };
 Canvas makeFrame(Frame frame);
 
-// The pointer, the window icon and the start-up picture.
+// The pointer, the window icon and the start-up picture. The icon is drawn at any size:
+// the window's at ART_ICON_SIZE, the desktop's at the sizes the build asks for.
 Canvas makeMouse();
-Canvas makeIcon();
+Canvas makeIcon(int size);
 Canvas makeLoading(ALLEGRO_FONT* titleFont, ALLEGRO_FONT* captionFont);
 
 // Sizes of the pictures; the game reads them from the files, never from here.
@@ -36,3 +37,4 @@ constexpr int ART_DIGIT_SIZE = 32;
 constexpr int ART_LABEL_SIZE = 32;
 constexpr int ART_ARROW_HEIGHT = 24;
 constexpr int ART_GLYPH_CELL = 32;
+constexpr int ART_ICON_SIZE = 64;

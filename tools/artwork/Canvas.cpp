@@ -82,7 +82,7 @@ int to8(float v) {
 }
 }  // namespace
 
-bool Canvas::save(const std::string& path) const {
+bool Canvas::save(const std::string& path, bool magentaKey) const {
     ALLEGRO_BITMAP* bitmap = al_create_bitmap(w, h);
     if (bitmap == nullptr) return false;
     ALLEGRO_BITMAP* previous = al_get_target_bitmap();
@@ -93,11 +93,12 @@ bool Canvas::save(const std::string& path) const {
             const Rgba& p = at(x, y);
             int alpha = to8(p.a);
             if (alpha == 0) {
-                al_put_pixel(x, y, al_map_rgba(255, 0, 255, 255));
+                al_put_pixel(x, y,
+                             magentaKey ? al_map_rgba(255, 0, 255, 255) : al_map_rgba(0, 0, 0, 0));
                 continue;
             }
             int r = to8(p.r / p.a), g = to8(p.g / p.a), b = to8(p.b / p.a);
-            if (r == 255 && g == 0 && b == 255) r = 254;
+            if (magentaKey && r == 255 && g == 0 && b == 255) r = 254;
             al_put_pixel(x, y, al_map_rgba(r, g, b, alpha));
         }
     }

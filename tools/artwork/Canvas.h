@@ -41,8 +41,9 @@ public:
 
     // Writes a PNG through Allegro: fully transparent pixels become opaque magenta (the
     // game's key), other pixels keep their alpha, and an opaque pixel that would read
-    // exactly as the key is nudged off it.
-    bool save(const std::string& path) const;
+    // exactly as the key is nudged off it. Without the key (pictures for the desktop, not
+    // the game) transparent pixels stay transparent.
+    bool save(const std::string& path, bool magentaKey = true) const;
 
 private:
     int w, h;

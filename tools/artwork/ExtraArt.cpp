@@ -46,26 +46,29 @@ Canvas makeMouse() {
     return canvas;
 }
 
-Canvas makeIcon() {
-    const int size = 64;
+Canvas makeIcon(int size) {
+    // Drawn on the window icon's coordinates times the scale, so every size is the same
+    // picture; the felt's fibres stay pixel-sized, like the board's squares.
+    const float s = size / static_cast<float>(ART_ICON_SIZE);
     const Noise noise(91);
     Canvas canvas(size, size);
     canvas.paint([&](float x, float y) {
-        float d = roundedBoxDistance(x, y, 1, 1, 63, 63, 11);
-        float inner = roundedBoxDistance(x, y, 7, 7, 57, 57, 4);
+        float d = roundedBoxDistance(x, y, 1 * s, 1 * s, 63 * s, 63 * s, 11 * s);
+        float inner = roundedBoxDistance(x, y, 7 * s, 7 * s, 57 * s, 57 * s, 4 * s);
         Rgba frame = mixed(rgb(200, 132, 70), rgb(112, 62, 28), y / size);
         Rgba c = scaled(rgb(40, 20, 8), coverage(d));
-        c = over(scaled(frame, coverage(d + 1.5f)), c);
-        c = over(scaled(rgb(30, 14, 4), coverage(inner - 1.0f)), c);
+        c = over(scaled(frame, coverage(d + 1.5f * s)), c);
+        c = over(scaled(rgb(30, 14, 4), coverage(inner - 1.0f * s)), c);
         Rgba felt = feltAt(noise, x, y);
-        if (std::fabs(x - 32.0f) < 0.75f || std::fabs(y - 32.0f) < 0.75f) felt = rgb(12, 52, 30);
+        if (std::fabs(x - 32.0f * s) < 0.75f * s || std::fabs(y - 32.0f * s) < 0.75f * s)
+            felt = rgb(12, 52, 30);
         c = over(scaled(felt, coverage(inner)), c);
         return c;
     });
-    paintDisk(canvas, 19.5f, 19.5f, 10.5f, DiskColour::Red);
-    paintDisk(canvas, 44.5f, 19.5f, 10.5f, DiskColour::Blue);
-    paintDisk(canvas, 19.5f, 44.5f, 10.5f, DiskColour::Blue);
-    paintDisk(canvas, 44.5f, 44.5f, 10.5f, DiskColour::Red);
+    paintDisk(canvas, 19.5f * s, 19.5f * s, 10.5f * s, DiskColour::Red);
+    paintDisk(canvas, 44.5f * s, 19.5f * s, 10.5f * s, DiskColour::Blue);
+    paintDisk(canvas, 19.5f * s, 44.5f * s, 10.5f * s, DiskColour::Blue);
+    paintDisk(canvas, 44.5f * s, 44.5f * s, 10.5f * s, DiskColour::Red);
     return canvas;
 }
 

@@ -1,8 +1,10 @@
 // Writes the game's artwork as PNG files into the folder given on the command line, using
 // the game's own font for lettering: exactly the files the asset manifest lists, and the
-// loading picture. Needs no display: everything is drawn into memory bitmaps, and the same
-// program always writes the same pictures.
+// loading picture. With --icons it writes the desktop icons at the sizes given instead
+// ("icon-48.png" and so on). Needs no display: everything is drawn into memory bitmaps, and
+// the same program always writes the same pictures.
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <string>
@@ -34,7 +36,7 @@ using Painter = std::function<Canvas()>;
 // The painter of each resource the manifest loads from a file, by its id.
 std::map<int32_t, Painter> painters(const Fonts& fonts) {
     return {
-        {RES_ICON, makeIcon},
+        {RES_ICON, [] { return makeIcon(ART_ICON_SIZE); }},
         {RES_MOUSE, makeMouse},
         {RES_WOOD, [] { return makeWood(LAYOUT_SCREEN_WIDTH, LAYOUT_SCREEN_HEIGHT, true); }},
         {RES_GRID_ALPHA, [&] { return makeStrip(fonts.strip, true); }},
@@ -55,15 +57,16 @@ std::map<int32_t, Painter> painters(const Fonts& fonts) {
     };
 }
 
-bool write(const std::string& folder, const std::string& fileName, const Painter& painter) {
+bool write(const std::string& folder, const std::string& fileName, const Canvas& canvas,
+           bool magentaKey = true) {
     const std::string path = folder + "/" + baseName(fileName);
-    if (painter().save(path)) return true;
+    if (canvas.save(path, magentaKey)) return true;
     std::fprintf(stderr, "tilecrest-artwork: cannot write %s\n", path.c_str());
     return false;
 }
 
 // Writes every file of the manifest's tables, and the loading picture.
-bool writeAll(const std::string& folder, const Fonts& fonts) {
+bool writeGameArtwork(const std::string& folder, const Fonts& fonts) {
     const std::map<int32_t, Painter> painterOf = painters(fonts);
     std::vector<std::pair<int32_t, const char*>> files;
     for (const BitmapEntry* entry = bitmapEntries; entry->id >= 0; ++entry) {
@@ -78,30 +81,48 @@ bool writeAll(const std::string& folder, const Fonts& fonts) {
             std::fprintf(stderr, "tilecrest-artwork: nothing draws %s\n", fileName);
             return false;
         }
-        if (!write(folder, fileName, painter->second)) return false;
+        if (!write(folder, fileName, painter->second())) return false;
     }
-    return write(folder, FILE_LOADING_PICTURE,
-                 [&] { return makeLoading(fonts.title, fonts.caption); });
+    return write(folder, FILE_LOADING_PICTURE, makeLoading(fonts.title, fonts.caption));
+}
+
+// Desktop icons carry real transparency: the magenta key is the game's convention only.
+bool writeDesktopIcons(const std::string& folder, int count, char** sizes) {
+    for (int i = 0; i < count; ++i) {
+        const int size = std::atoi(sizes[i]);
+        if (size < 16 || size > 1024) {
+            std::fprintf(stderr, "tilecrest-artwork: no icon size %s\n", sizes[i]);
+            return false;
+        }
+        if (!write(folder, "icon-" + std::to_string(size) + ".png", makeIcon(size), false)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: tilecrest-artwork FONT.ttf OUTPUT_FOLDER\n");
+    const bool icons = argc >= 3 && std::string(argv[1]) == "--icons";
+    if (!icons && argc != 3) {
+        std::fprintf(stderr,
+                     "usage: tilecrest-artwork FONT.ttf OUTPUT_FOLDER\n"
+                     "       tilecrest-artwork --icons OUTPUT_FOLDER SIZE...\n");
         return 2;
     }
     if (!initHeadlessAllegro()) {
         std::fprintf(stderr, "tilecrest-artwork: Allegro could not be initialised\n");
         return 1;
     }
+    if (icons) return writeDesktopIcons(argv[2], argc - 3, argv + 3) ? 0 : 1;
     const std::string fontFile = argv[1];
     const Fonts fonts = {
         al_load_font(fontFile.c_str(), 22, 0), al_load_font(fontFile.c_str(), 38, 0),
         al_load_font(fontFile.c_str(), 64, 0), al_load_font(fontFile.c_str(), 20, 0)};
     const bool loaded = fonts.strip && fonts.digit && fonts.title && fonts.caption;
     if (!loaded) std::fprintf(stderr, "tilecrest-artwork: cannot load font %s\n", fontFile.c_str());
-    const bool ok = loaded && writeAll(argv[2], fonts);
+    const bool ok = loaded && writeGameArtwork(argv[2], fonts);
     for (ALLEGRO_FONT* font : {fonts.strip, fonts.digit, fonts.title, fonts.caption}) {
         if (font) al_destroy_font(font);
     }
