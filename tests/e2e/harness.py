@@ -45,6 +45,10 @@ def artwork(name, x=None, y=None):
     return tuple(out[:3])
 
 
+def disks(board):
+    return sum(8 - row.count(".") for row in board)
+
+
 def near(a, b, tolerance=24):
     return all(abs(p - q) <= tolerance for p, q in zip(a, b))
 
@@ -74,26 +78,26 @@ class Shot:
 
 
 class Game:
-    def __init__(self, executable=None, start_dir=None, screen=(1280, 1024), wrapper=(), hold=0.15,
-                 patience=1):
+    def __init__(self, executable=None, start_dir=None, wrapper=(), hold=0.2, patience=1):
+        """`hold`: seconds each button and key is held; `patience` scales every timeout and
+        the pause between polls; `wrapper`: a command to run the game under."""
         self.root = tempfile.mkdtemp(prefix="tilecrest-e2e-")
         if executable is None:
-            self.install = os.path.join(self.root, "install")
-            shutil.copytree(os.path.join(BUILD_DIR, "data"), os.path.join(self.install, "data"),
+            install = os.path.join(self.root, "install")
+            shutil.copytree(os.path.join(BUILD_DIR, "data"), os.path.join(install, "data"),
                             ignore=shutil.ignore_patterns("CMakeFiles", "Makefile", "*.cmake"))
-            executable = shutil.copy2(os.path.join(BUILD_DIR, "tilecrest"), self.install)
-        self.executable = executable
-        self.install = os.path.dirname(executable)
+            executable = shutil.copy2(os.path.join(BUILD_DIR, "tilecrest"), install)
+        self.executable, self.install = executable, os.path.dirname(executable)
         self.start_dir = start_dir or os.path.join(self.root, "start")
         os.makedirs(self.start_dir, exist_ok=True)
-        self.screen, self.wrapper, self.hold, self.patience = screen, list(wrapper), hold, patience
-        self.process = self.window = self.xvfb = None
+        self.wrapper, self.hold, self.patience = list(wrapper), hold, patience
+        self.process = self.window = None
 
     # -- lifetime: never leaves a process behind ----------------------------------------
     def __enter__(self):
         read_fd, write_fd = os.pipe()  # Xvfb picks a free display and writes its number here
         self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "%dx%dx24" % self.screen, "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
             pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_fd)
         with os.fdopen(read_fd) as pipe:
@@ -101,7 +105,11 @@ class Game:
         if self.display_name == ":":
             self.xvfb.wait()
             raise RuntimeError("Xvfb did not start")
-        self.x = display.Display(self.display_name)
+        try:
+            self.x = display.Display(self.display_name)
+        except Exception:
+            self.xvfb.terminate()
+            raise
         self.root_window = self.x.screen().root
         return self
 
@@ -139,18 +147,22 @@ class Game:
         except subprocess.TimeoutExpired:
             raise AssertionError("the game did not end within %d s" % (timeout * self.patience))
 
-    def wait_until(self, condition, what, timeout=20):
-        """Polls condition() until it holds; fails when the game ends first."""
+    def wait_until(self, condition, what, timeout=20, while_running=True):
+        """Polls condition() until it holds; fails when the game ends first (unless told not
+        to). A window that changes while it is read just counts as "not yet"."""
         deadline = time.monotonic() + timeout * self.patience
         while True:
-            if not self.running():
+            if while_running and not self.running():
                 raise AssertionError("the game ended (status %s) before %s" % (self.process.poll(), what))
-            result = condition()
+            try:
+                result = condition()
+            except error.XError:
+                result = None
             if result:
                 return result
             if time.monotonic() > deadline:
                 raise AssertionError("no sign within %d s that %s" % (timeout * self.patience, what))
-            time.sleep(0.1)
+            time.sleep(0.1 * self.patience)
 
     # -- what the game shows ------------------------------------------------------------
     def find_window(self, title):
@@ -187,7 +199,7 @@ class Game:
         self.park()
         time.sleep(0.1)
         shot, face = self.shot(), artwork("button.png")
-        hits = [(x, y) for y in range(y0, y1) for x in range(x0, x1) if shot.pixel(x, y) == face]
+        hits = [(x, y) for y in range(y0, y1, 2) for x in range(x0, x1) if shot.pixel(x, y) == face]
         centres = []
         for ys in runs(sorted({y for _, y in hits})):
             for xs in runs(sorted({x for x, y in hits if ys[0] <= y <= ys[-1]})):
@@ -195,25 +207,25 @@ class Game:
                     centres.append(((xs[0] + xs[-1]) // 2, (ys[0] + ys[-1]) // 2))
         return centres
 
-    def wait_buttons(self, count, region, what):
+    def wait_buttons(self, count, region, what, timeout):
         found = []
 
         def shown():
             found[:] = self.buttons(*region)
             return len(found) == count
 
-        self.wait_until(shown, "%s shows %d buttons" % (what, count))
+        self.wait_until(shown, "%s shows %d buttons" % (what, count), timeout)
         return found
 
-    def game_buttons(self, count):
+    def game_buttons(self, count, timeout=20):
         """Waits until the column beside the board shows `count` enabled buttons: "New Game",
         "Undo Move" while it is enabled, and "Quit Game", top to bottom."""
-        return self.wait_buttons(count, (556, 0, 800, 600), "the column beside the board")
+        return self.wait_buttons(count, (556, 0, 800, 600), "the column beside the board", timeout)
 
-    def box_buttons(self, count):
+    def box_buttons(self, count, timeout=20):
         """Waits until the message box in the middle band shows `count` buttons, left to
         right; 0 waits for it to close."""
-        return self.wait_buttons(count, (0, 150, 800, 450), "the message box")
+        return self.wait_buttons(count, (0, 150, 800, 450), "the message box", timeout)
 
     # -- input: the game reads button and key levels once per tick, so each is held -----
     def to_root(self, x, y):
@@ -227,11 +239,10 @@ class Game:
     def click_root(self, x, y):
         xtest.fake_input(self.x, X.MotionNotify, x=x, y=y)
         self.x.sync()
-        time.sleep(0.05)
         self.press(X.ButtonPress, 1)
         time.sleep(self.hold)
         self.press(X.ButtonRelease, 1)
-        time.sleep(0.05)
+        time.sleep(self.hold)  # a tick must see the release before the mouse moves on
 
     def click(self, x, y):
         self.click_root(*self.to_root(x, y))
@@ -266,18 +277,16 @@ class Game:
     def click_native_box(self, title):
         """Clicks the middle of a native (GTK) box's button row until the box closes; GTK may
         not have laid the box out when it first shows."""
-        box = self.wait_until(lambda: self.find_window(title), "a box titled %r shows" % title)
-        for _ in range(10):
+        box = self.wait_until(lambda: self.find_window(title), "a box titled %r shows" % title, 30)
+
+        def closed():
             time.sleep(0.5)
-            try:
+            if self.find_window(title):
                 g, origin = box.get_geometry(), self.root_window.translate_coords(box, 0, 0)
-            except error.XError:
-                return
-            self.click_root(origin.x + g.width // 2, origin.y + g.height - 18)
-            time.sleep(0.3)
-            if not self.find_window(title):
-                return
-        raise AssertionError("the box %r did not close" % title)
+                self.click_root(origin.x + g.width // 2, origin.y + g.height - 18)
+            return not self.find_window(title)
+
+        self.wait_until(closed, "the box %r closes" % title, 30, while_running=False)
 
     # -- the log --------------------------------------------------------------------------
     def log(self):

@@ -6,7 +6,7 @@ import os
 import re
 import unittest
 
-from harness import START, Game, counts, square
+from harness import START, Game, counts, disks, square
 
 BITMAPS = "icon mouse wood grid_alpha grid_numeric cell red_disk blue_disk select highlight digits score arrow"
 FRAMES = "message button button_push button_hover button_disabled"
@@ -34,10 +34,6 @@ def normal_log():
     lines += ["\tResources destroyed", "\tEvent queue destroyed", "\tMouse cursor destroyed", "\tDisplay destroyed",
               "\tTimer unloaded", "\t", "\t", "App finished", "", "Objects created: #", "Objects freed: #"]
     return lines
-
-
-def disks(board):
-    return sum(row.count("R") + row.count("B") for row in board)
 
 
 class PlayTest(unittest.TestCase):
