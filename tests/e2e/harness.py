@@ -182,7 +182,7 @@ class Game:
         """Waits for the window and its first frame of the start position: only then do the
         event queue and the timer exist, and input sent earlier would be lost."""
         self.window = self.wait_until(lambda: self.find_window("Tilecrest"), "the window shows", timeout)
-        self.wait_until(lambda: self.board() == START, "the start position is drawn", timeout)
+        self.wait_board(START, "the start position is drawn", timeout)
 
     def shot(self):
         return Shot(self.window)
@@ -192,6 +192,17 @@ class Game:
         shot, red, blue = self.shot(), artwork("red_disk.png"), artwork("blue_disk.png")
         disk = lambda colour: "R" if near(colour, red) else "B" if near(colour, blue) else "."
         return ["".join(disk(shot.at(*square(c + r))) for c in "abcdefgh") for r in "12345678"]
+
+    def wait_board(self, expected, what, timeout=20):
+        """Waits until the board on screen is `expected` (rows as board() gives them, or a
+        test of them) and returns it."""
+        test = expected if callable(expected) else expected.__eq__
+
+        def shown():
+            board = self.board()
+            return test(board) and board
+
+        return self.wait_until(shown, what, timeout)
 
     def buttons(self, x0, y0, x1, y1):
         """Centres of the enabled buttons in a region of the unscaled window, found as the

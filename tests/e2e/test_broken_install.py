@@ -56,7 +56,7 @@ class BrokenInstallTest(unittest.TestCase):
             game.start()
             game.wait_ready()
             game.click(*square("c5"))
-            game.wait_until(lambda: game.board()[4] == "..RRR...", "a click plays c5")
+            game.wait_board(lambda board: board[4] == "..RRR...", "a click plays c5")
             game.ctrl_x()
             self.assertEqual(game.wait_exit(), 0)
 

@@ -45,20 +45,20 @@ class PlayTest(unittest.TestCase):
             # Two people: a click plays Red, the next one Blue, each with its flips.
             game.click(*square("c5"))
             red_c5 = START[:4] + ["..RRR..."] + START[5:]
-            game.wait_until(lambda: game.board() == red_c5, "Red's click plays c5 and flips d5")
+            game.wait_board(red_c5, "Red's click plays c5 and flips d5")
             game.click(*square("c4"))
             blue_c4 = START[:3] + ["..BBB...", "..RRR..."] + START[5:]
-            game.wait_until(lambda: game.board() == blue_c4, "Blue's click plays c4 and flips d4")
+            game.wait_board(blue_c4, "Blue's click plays c4 and flips d4")
 
             new_game, _, _ = game.game_buttons(3)
             game.click(*new_game)
             game.click(*game.box_buttons(2)[0])  # Yes
             game.click(*game.box_buttons(3)[1])  # Human, Computer, Cancel
-            game.wait_until(lambda: game.board() == START, "a new game starts")
+            game.wait_board(START, "a new game starts")
 
             # Against the computer: Red's move, then Blue's reply without a click.
             game.click(*square("c5"))
-            after = game.wait_until(lambda: (lambda b: disks(b) == 6 and b)(game.board()), "the computer replies")
+            after = game.wait_board(lambda board: disks(board) == 6, "the computer replies")
             changes = [(red_c5[r][c], after[r][c]) for r in range(8) for c in range(8) if red_c5[r][c] != after[r][c]]
             self.assertEqual(changes.count((".", "B")), 1, "the reply places one blue disk")
             self.assertGreater(changes.count(("R", "B")), 0, "the reply flips")
@@ -66,7 +66,7 @@ class PlayTest(unittest.TestCase):
 
             # Undo Move takes back the reply and the move, then is disabled.
             game.click(*game.game_buttons(3)[1])
-            game.wait_until(lambda: game.board() == START, "Undo Move takes back both moves")
+            game.wait_board(START, "Undo Move takes back both moves")
             game.game_buttons(2)
 
             # The close button only asks; No keeps the game, Yes ends it.

@@ -23,7 +23,7 @@ class WindowTest(unittest.TestCase):
             self.assertTrue(near(corner, artwork("wood.png", 799, 599)), "the frame reaches the corner: %s" % (corner,))
 
             game.click(*square("c5"))  # at window (306, 415)
-            game.wait_until(lambda: game.board()[4] == "..RRR...", "the click plays c5")
+            game.wait_board(lambda board: board[4] == "..RRR...", "the click plays c5")
             game.ctrl_x()
             self.assertEqual(game.wait_exit(), 0)
             created, freed = counts(game.log())
