@@ -1,4 +1,4 @@
-"""Runs the real tilecrest in a private Xvfb server, drives it with real X input (XTest)
+"""Runs the real tilecrest in a private Xvfb server, drives it with real X input (xdotool)
 and reads it back from the window's pixels, its log and its exit status.
 
     with Game() as game:              # a private copy of build/tilecrest and its data
@@ -6,7 +6,8 @@ and reads it back from the window's pixels, its log and its exit status.
         game.start()
 
 Game(executable=PATH, start_dir=DIR) starts PATH itself instead of a copy, from DIR (where
-reversi.log is written). Positions are in the game's 800 by 600 screen coordinates and are
+reversi.log is written); PATH may be a command found on the PATH of `env`, the extra
+environment (a value of None removes a variable). Positions are in the game's 800 by 600 screen coordinates and are
 mapped onto the window at its current size. Every wait polls the window, the log or the
 process with a generous timeout, so a loaded machine only makes a run slower.
 """
@@ -18,8 +19,7 @@ import subprocess
 import tempfile
 import time
 
-from Xlib import X, XK, Xatom, display, error, protocol
-from Xlib.ext import xtest
+from Xlib import X, Xatom, display, error, protocol
 
 BUILD_DIR = os.path.abspath(os.environ.get("TILECREST_BUILD_DIR") or
                             os.path.join(os.path.dirname(__file__), "..", "..", "build"))
@@ -78,9 +78,11 @@ class Shot:
 
 
 class Game:
-    def __init__(self, executable=None, start_dir=None, wrapper=(), hold=0.2, patience=1):
+    def __init__(self, executable=None, start_dir=None, wrapper=(), hold=0.2, patience=1, env=None,
+                 log_dir=None):
         """`hold`: seconds each button and key is held; `patience` scales every timeout and
-        the pause between polls; `wrapper`: a command to run the game under."""
+        the pause between polls; `wrapper`: a command to run the game under; `log_dir`: where
+        the game is expected to write reversi.log (the starting folder by default)."""
         self.root = tempfile.mkdtemp(prefix="tilecrest-e2e-")
         if executable is None:
             install = os.path.join(self.root, "install")
@@ -90,7 +92,8 @@ class Game:
         self.executable, self.install = executable, os.path.dirname(executable)
         self.start_dir = start_dir or os.path.join(self.root, "start")
         os.makedirs(self.start_dir, exist_ok=True)
-        self.wrapper, self.hold, self.patience = list(wrapper), hold, patience
+        self.log_dir = log_dir or self.start_dir
+        self.wrapper, self.hold, self.patience, self.extra_env = list(wrapper), hold, patience, env or {}
         self.process = self.window = None
 
     # -- lifetime: never leaves a process behind ----------------------------------------
@@ -130,7 +133,8 @@ class Game:
             shutil.rmtree(self.root, ignore_errors=True)
 
     def env(self):
-        return dict(os.environ, DISPLAY=self.display_name, NO_AT_BRIDGE="1", GDK_BACKEND="x11")
+        env = dict(os.environ, DISPLAY=self.display_name, NO_AT_BRIDGE="1", GDK_BACKEND="x11", **self.extra_env)
+        return {name: value for name, value in env.items() if value is not None}
 
     def start(self):
         with open(os.path.join(self.root, "output.txt"), "wb") as output:
@@ -243,16 +247,13 @@ class Game:
         g, origin = self.window.get_geometry(), self.root_window.translate_coords(self.window, 0, 0)
         return origin.x + x * g.width // SCREEN_W, origin.y + y * g.height // SCREEN_H
 
-    def press(self, kind, detail):
-        xtest.fake_input(self.x, kind, detail)
-        self.x.sync()
+    def xdotool(self, *args, check=True):
+        subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env(), check=check, capture_output=True)
 
     def click_root(self, x, y):
-        xtest.fake_input(self.x, X.MotionNotify, x=x, y=y)
-        self.x.sync()
-        self.press(X.ButtonPress, 1)
+        self.xdotool("mousemove", x, y, "mousedown", 1)
         time.sleep(self.hold)
-        self.press(X.ButtonRelease, 1)
+        self.xdotool("mouseup", 1)
         time.sleep(self.hold)  # a tick must see the release before the mouse moves on
 
     def click(self, x, y):
@@ -260,18 +261,13 @@ class Game:
 
     def park(self):
         """Moves the mouse to the bottom left corner, where nothing can be hovered."""
-        x, y = self.to_root(2, SCREEN_H - 2)
-        xtest.fake_input(self.x, X.MotionNotify, x=x, y=y)
-        self.x.sync()
+        self.xdotool("mousemove", *self.to_root(2, SCREEN_H - 2))
 
     def ctrl_x(self):
         self.park()  # keys go to the window under the pointer
-        keys = [self.x.keysym_to_keycode(XK.string_to_keysym(name)) for name in ("Control_L", "x")]
-        for key in keys:
-            self.press(X.KeyPress, key)
+        self.xdotool("keydown", "ctrl+x")
         time.sleep(self.hold)
-        for key in reversed(keys):
-            self.press(X.KeyRelease, key)  # harmless when the game has already gone
+        self.xdotool("keyup", "ctrl+x", check=False)  # the game may have quit on the key-down
 
     def request_close(self):
         """WM_DELETE_WINDOW, which a window manager sends for the close button."""
@@ -302,7 +298,7 @@ class Game:
     # -- the log --------------------------------------------------------------------------
     def log(self):
         try:
-            with open(os.path.join(self.start_dir, "reversi.log")) as f:
+            with open(os.path.join(self.log_dir, "reversi.log")) as f:
                 return f.read().split("\n")
         except (FileNotFoundError, IsADirectoryError):
             return []
