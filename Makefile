@@ -62,4 +62,4 @@ test-asan: deps
 
 # A short scripted game of the real $(BUILD)/tilecrest under valgrind memcheck in Xvfb.
 valgrind: build
-	@bash tools/valgrind/run-valgrind $(BUILD)
+	@/usr/bin/python3 tools/valgrind/run-valgrind $(BUILD)

@@ -1,272 +1,315 @@
-"""Drives the real tilecrest executable in a private Xvfb server with real X input.
+"""Runs the real tilecrest in a private Xvfb server, drives it with real X input (xdotool)
+and reads it back from the window's pixels, its log and its exit status.
 
-Each test gets its own X server, its own copy of the executable and its data folder
-(so a test may break the install without touching the build), and its own starting
-directory, where the game writes reversi.log.
+    with Game() as game:              # a private copy of build/tilecrest and its data
+        os.remove(game.install + "/data/fonts/arlrdbd.ttf")   # break it before starting
+        game.start()
+
+Game(executable=PATH, start_dir=DIR) starts PATH itself instead of a copy, from DIR (where
+reversi.log is written); PATH may be a command found on the PATH of `env`, the extra
+environment (a value of None removes a variable). Positions are in the game's 800 by 600 screen coordinates and are
+mapped onto the window at its current size. Every wait polls the window, the log or the
+process with a generous timeout, so a loaded machine only makes a run slower.
 """
 
+import functools
 import os
-import re
 import shutil
 import subprocess
 import tempfile
 import time
-import unittest
 
-BUILD_DIR = os.environ.get("TILECREST_BUILD_DIR", os.path.join(os.path.dirname(__file__), "..", "..", "build"))
-SCREEN_SIZE = (1280, 1024)
+from Xlib import X, Xatom, display, error, protocol
+
+BUILD_DIR = os.path.abspath(os.environ.get("TILECREST_BUILD_DIR") or
+                            os.path.join(os.path.dirname(__file__), "..", "..", "build"))
+SCREEN_W, SCREEN_H = 800, 600
+START = ["........", "........", "........", "...RB...", "...BR...", "........", "........", "........"]
 
 
-def run(*args, check=True, **kwargs):
-    return subprocess.run(args, check=check, capture_output=True, text=True, **kwargs)
+def square(name):
+    """The centre of a square, "a1" top left to "h8" bottom right: 64-pixel squares from (44, 44)."""
+    return 44 + 64 * "abcdefgh".index(name[0]) + 32, 44 + 64 * (int(name[1]) - 1) + 32
 
 
-class XServer:
-    """A private Xvfb display, picked by Xvfb itself so parallel tests never clash."""
+@functools.lru_cache(maxsize=None)
+def artwork(name, x=None, y=None):
+    """A pixel of one of the game's pictures as (r, g, b); its centre by default."""
+    path = os.path.join(BUILD_DIR, "data", "bitmaps", name)
+    if x is None:
+        w, h = map(int, subprocess.run(["identify", "-format", "%w %h", path], check=True,
+                                       capture_output=True, text=True).stdout.split())
+        x, y = w // 2, h // 2
+    out = subprocess.run(["convert", path, "-crop", "1x1+%d+%d" % (x, y), "-depth", "8", "rgb:-"],
+                         check=True, capture_output=True).stdout
+    return tuple(out[:3])
 
-    def __init__(self, size=SCREEN_SIZE):
-        read_fd, write_fd = os.pipe()
-        self.process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "%dx%dx24" % size, "-nolisten", "tcp"],
+
+def disks(board):
+    return sum(8 - row.count(".") for row in board)
+
+
+def near(a, b, tolerance=24):
+    return all(abs(p - q) <= tolerance for p, q in zip(a, b))
+
+
+def counts(lines):
+    """The created and freed totals at the end of a log."""
+    found = {line.split(": ")[0]: int(line.split(": ")[1]) for line in lines if line.startswith("Objects ")}
+    if len(found) != 2:
+        raise AssertionError("the log does not end with the created and freed counts")
+    return found["Objects created"], found["Objects freed"]
+
+
+class Shot:
+    """The window's pixels at one moment; `at` reads them in screen coordinates."""
+
+    def __init__(self, window):
+        g = window.get_geometry()
+        self.width, self.height = g.width, g.height
+        self.data = window.get_image(0, 0, g.width, g.height, X.ZPixmap, 0xFFFFFFFF).data
+
+    def pixel(self, x, y):  # window coordinates; Xvfb keeps 24-bit colour as 32-bit BGRX
+        i = (y * self.width + x) * 4
+        return self.data[i + 2], self.data[i + 1], self.data[i]
+
+    def at(self, x, y):
+        return self.pixel(x * self.width // SCREEN_W, y * self.height // SCREEN_H)
+
+
+class Game:
+    def __init__(self, executable=None, start_dir=None, wrapper=(), hold=0.2, patience=1, env=None,
+                 log_dir=None):
+        """`hold`: seconds each button and key is held; `patience` scales every timeout and
+        the pause between polls; `wrapper`: a command to run the game under; `log_dir`: where
+        the game is expected to write reversi.log (the starting folder by default)."""
+        self.root = tempfile.mkdtemp(prefix="tilecrest-e2e-")
+        if executable is None:
+            install = os.path.join(self.root, "install")
+            shutil.copytree(os.path.join(BUILD_DIR, "data"), os.path.join(install, "data"),
+                            ignore=shutil.ignore_patterns("CMakeFiles", "Makefile", "*.cmake"))
+            executable = shutil.copy2(os.path.join(BUILD_DIR, "tilecrest"), install)
+        self.executable, self.install = executable, os.path.dirname(executable)
+        self.start_dir = start_dir or os.path.join(self.root, "start")
+        os.makedirs(self.start_dir, exist_ok=True)
+        self.log_dir = log_dir or self.start_dir
+        self.wrapper, self.hold, self.patience, self.extra_env = list(wrapper), hold, patience, env or {}
+        self.process = self.window = None
+
+    # -- lifetime: never leaves a process behind ----------------------------------------
+    def __enter__(self):
+        read_fd, write_fd = os.pipe()  # Xvfb picks a free display and writes its number here
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
             pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_fd)
         with os.fdopen(read_fd) as pipe:
-            number = pipe.readline().strip()
-        if not number:
+            self.display_name = ":" + pipe.readline().strip()
+        if self.display_name == ":":
+            self.xvfb.wait()
             raise RuntimeError("Xvfb did not start")
-        self.display = ":" + number
-
-    def stop(self):
-        self.process.terminate()
-        self.process.wait(timeout=10)
-
-
-class GameRun:
-    """One start of the game. Use as a context manager; it never leaves a process behind."""
-
-    def __init__(self, test, remove=(), replace=None, start_dir=None, screen=SCREEN_SIZE, deferred=False):
-        self.test = test
-        self.root = tempfile.mkdtemp(prefix="tilecrest-e2e-")
-        self.install = os.path.join(self.root, "install")
-        os.makedirs(self.install)
-        shutil.copy2(os.path.join(BUILD_DIR, "tilecrest"), self.install)
-        shutil.copytree(os.path.join(BUILD_DIR, "data"), os.path.join(self.install, "data"))
-        for name in remove:
-            os.remove(os.path.join(self.install, name))
-        for name, content in (replace or {}).items():
-            with open(os.path.join(self.install, name), "wb") as f:
-                f.write(content)
-        self.start_dir = start_dir or os.path.join(self.root, "start")
-        os.makedirs(self.start_dir, exist_ok=True)
-        self.x = XServer(screen)
-        self.env = dict(os.environ, DISPLAY=self.x.display, NO_AT_BRIDGE="1", GDK_BACKEND="x11")
-        self.process = None
-        self.window = None
-        self.deferred = deferred  # `with` leaves the start to the test
-
-    # -- process -------------------------------------------------------------------
-    def start(self):
-        self.output = open(os.path.join(self.root, "output.txt"), "wb")
-        self.process = subprocess.Popen([os.path.join(self.install, "tilecrest")], cwd=self.start_dir,
-                                        env=self.env, stdout=self.output, stderr=subprocess.STDOUT)
+        try:
+            self.x = display.Display(self.display_name)
+        except Exception:
+            self.xvfb.terminate()
+            raise
+        self.root_window = self.x.screen().root
         return self
 
-    def __enter__(self):
-        return self if self.deferred else self.start()
-
-    def __exit__(self, *exc):
-        if self.process and self.process.poll() is None:
-            self.process.kill()
-            self.process.wait()
+    def __exit__(self, kind, value, trace):
+        if kind and self.running():
+            subprocess.run(["import", "-window", "root", os.path.join(self.root, "failure.png")],
+                           env=self.env(), capture_output=True)
         if self.process:
-            self.output.close()
-        self.x.stop()
-        if exc[0] is None and not os.environ.get("TILECREST_E2E_KEEP"):
-            shutil.rmtree(self.root, ignore_errors=True)
+            if self.process.poll() is None:
+                self.process.kill()
+            self.process.wait()
+        self.x.close()
+        self.xvfb.terminate()
+        self.xvfb.wait()
+        if kind or os.environ.get("TILECREST_E2E_KEEP"):
+            print("the run's log, output and last screen are kept in", self.root)
         else:
-            print("kept the screenshots and log of the run in", self.root)
-        return False
+            shutil.rmtree(self.root, ignore_errors=True)
+
+    def env(self):
+        env = dict(os.environ, DISPLAY=self.display_name, NO_AT_BRIDGE="1", GDK_BACKEND="x11", **self.extra_env)
+        return {name: value for name, value in env.items() if value is not None}
+
+    def start(self):
+        with open(os.path.join(self.root, "output.txt"), "wb") as output:
+            self.process = subprocess.Popen(self.wrapper + [self.executable], cwd=self.start_dir, env=self.env(),
+                                            stdout=output, stderr=subprocess.STDOUT)
+        return self
+
+    def running(self):
+        return self.process is not None and self.process.poll() is None
 
     def wait_exit(self, timeout=20):
         try:
-            return self.process.wait(timeout=timeout)
+            return self.process.wait(timeout=timeout * self.patience)
         except subprocess.TimeoutExpired:
-            self.test.fail("the game did not end within %d s" % timeout)
+            raise AssertionError("the game did not end within %d s" % (timeout * self.patience))
 
-    def running(self):
-        return self.process.poll() is None
+    def wait_until(self, condition, what, timeout=20, while_running=True):
+        """Polls condition() until it holds; fails when the game ends first (unless told not
+        to). A window that changes while it is read just counts as "not yet"."""
+        deadline = time.monotonic() + timeout * self.patience
+        while True:
+            if while_running and not self.running():
+                raise AssertionError("the game ended (status %s) before %s" % (self.process.poll(), what))
+            try:
+                result = condition()
+            except error.XError:
+                result = None
+            if result:
+                return result
+            if time.monotonic() > deadline:
+                raise AssertionError("no sign within %d s that %s" % (timeout * self.patience, what))
+            time.sleep(0.1 * self.patience)
 
-    # -- windows -------------------------------------------------------------------
-    def xdotool(self, *args, check=True):
-        return run("xdotool", *args, env=self.env, check=check).stdout
+    # -- what the game shows ------------------------------------------------------------
+    def find_window(self, title):
+        for window in self.root_window.query_tree().children:
+            try:
+                name = window.get_full_property(Xatom.WM_NAME, X.AnyPropertyType)  # often UTF8_STRING
+                value = name.value if name else b""
+                if isinstance(value, str):
+                    value = value.encode()
+                if value == title.encode() and window.get_attributes().map_state == X.IsViewable:
+                    return window
+            except error.XError:
+                pass  # gone meanwhile
+        return None
 
-    def find_window(self, name, timeout=20):
-        deadline = time.time() + timeout
-        while time.time() < deadline:
-            if self.process.poll() is not None:
-                self.test.fail("the game ended (status %s) while waiting for %r" % (self.process.returncode, name))
-            out = self.xdotool("search", "--onlyvisible", "--name", "^%s$" % re.escape(name), check=False).split()
-            if out:
-                return out[-1]
-            time.sleep(0.1)
-        self.test.fail("no window named %r appeared" % name)
+    def wait_ready(self, timeout=30):
+        """Waits for the window and its first frame of the start position: only then do the
+        event queue and the timer exist, and input sent earlier would be lost."""
+        self.window = self.wait_until(lambda: self.find_window("Tilecrest"), "the window shows", timeout)
+        self.wait_board(START, "the start position is drawn", timeout)
 
-    def wait_game_window(self, logged=True):
-        """Waits for the window and for start-up to finish: the window shows before the
-        artwork is loaded, and input sent before the event queue exists is lost. Without
-        a log to read, it can only give start-up a generous moment."""
-        self.window = self.find_window("Tilecrest")
-        if logged:
-            self.wait_until(lambda: "\tGame Setup complete" in self.log_lines(), "start-up completes", timeout=30)
-            time.sleep(0.2)  # the first ticks and frame
-        else:
-            time.sleep(2)
-        return self.window
+    def shot(self):
+        return Shot(self.window)
 
-    def geometry(self, window):
-        out = self.xdotool("getwindowgeometry", "--shell", window)
-        values = dict(line.split("=", 1) for line in out.split())
-        return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+    def board(self):
+        """The board on screen, a row of "R" (red), "B" (blue) and "." (no disk) per rank."""
+        shot, red, blue = self.shot(), artwork("red_disk.png"), artwork("blue_disk.png")
+        disk = lambda colour: "R" if near(colour, red) else "B" if near(colour, blue) else "."
+        return ["".join(disk(shot.at(*square(c + r))) for c in "abcdefgh") for r in "12345678"]
 
-    # -- input: levels are read once per tick, so every key and button is held ------
-    def move(self, x, y, window=None):
-        self.xdotool("mousemove", "--window", window or self.window, str(x), str(y))
+    def wait_board(self, expected, what, timeout=20):
+        """Waits until the board on screen is `expected` (rows as board() gives them, or a
+        test of them) and returns it."""
+        test = expected if callable(expected) else expected.__eq__
+
+        def shown():
+            board = self.board()
+            return test(board) and board
+
+        return self.wait_until(shown, what, timeout)
+
+    def buttons(self, x0, y0, x1, y1):
+        """Centres of the enabled buttons in a region of the unscaled window, found as the
+        bands of a button face's centre colour; the mouse is moved off them first."""
+        self.park()
         time.sleep(0.1)
+        shot, face = self.shot(), artwork("button.png")
+        hits = [(x, y) for y in range(y0, y1, 2) for x in range(x0, x1) if shot.pixel(x, y) == face]
+        centres = []
+        for ys in runs(sorted({y for _, y in hits})):
+            for xs in runs(sorted({x for x, y in hits if ys[0] <= y <= ys[-1]})):
+                if xs[-1] - xs[0] >= 40:
+                    centres.append(((xs[0] + xs[-1]) // 2, (ys[0] + ys[-1]) // 2))
+        return centres
 
-    def click(self, x, y, window=None):
-        self.move(x, y, window)
-        self.xdotool("mousedown", "1")
-        time.sleep(0.15)
-        self.xdotool("mouseup", "1")
-        time.sleep(0.15)
+    def wait_buttons(self, count, region, what, timeout):
+        found = []
+
+        def shown():
+            found[:] = self.buttons(*region)
+            return len(found) == count
+
+        self.wait_until(shown, "%s shows %d buttons" % (what, count), timeout)
+        return found
+
+    def game_buttons(self, count, timeout=20):
+        """Waits until the column beside the board shows `count` enabled buttons: "New Game",
+        "Undo Move" while it is enabled, and "Quit Game", top to bottom."""
+        return self.wait_buttons(count, (556, 0, 800, 600), "the column beside the board", timeout)
+
+    def box_buttons(self, count, timeout=20):
+        """Waits until the message box in the middle band shows `count` buttons, left to
+        right; 0 waits for it to close."""
+        return self.wait_buttons(count, (0, 150, 800, 450), "the message box", timeout)
+
+    # -- input: the game reads button and key levels once per tick, so each is held -----
+    def to_root(self, x, y):
+        g, origin = self.window.get_geometry(), self.root_window.translate_coords(self.window, 0, 0)
+        return origin.x + x * g.width // SCREEN_W, origin.y + y * g.height // SCREEN_H
+
+    def xdotool(self, *args, check=True):
+        subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env(), check=check, capture_output=True)
+
+    def click_root(self, x, y):
+        self.xdotool("mousemove", x, y, "mousedown", 1)
+        time.sleep(self.hold)
+        self.xdotool("mouseup", 1)
+        time.sleep(self.hold)  # a tick must see the release before the mouse moves on
+
+    def click(self, x, y):
+        self.click_root(*self.to_root(x, y))
+
+    def park(self):
+        """Moves the mouse to the bottom left corner, where nothing can be hovered."""
+        self.xdotool("mousemove", *self.to_root(2, SCREEN_H - 2))
 
     def ctrl_x(self):
-        self.move(20, 20)  # keys go to the window under the pointer; inside at any size
-        self.xdotool("keydown", "ctrl", "keydown", "x")
-        time.sleep(0.15)
-        self.xdotool("keyup", "x", "keyup", "ctrl")
+        self.park()  # keys go to the window under the pointer
+        self.xdotool("keydown", "ctrl+x")
+        time.sleep(self.hold)
+        self.xdotool("keyup", "ctrl+x", check=False)  # the game may have quit on the key-down
 
     def request_close(self):
-        """Sends WM_DELETE_WINDOW, as a window manager's close button does."""
-        run("/usr/bin/python3", os.path.join(os.path.dirname(__file__), "close_window.py"),
-            self.x.display, self.window)
+        """WM_DELETE_WINDOW, which a window manager sends for the close button."""
+        protocols, delete = (self.x.intern_atom(name) for name in ("WM_PROTOCOLS", "WM_DELETE_WINDOW"))
+        event = protocol.event.ClientMessage(window=self.window, client_type=protocols,
+                                             data=(32, [delete, X.CurrentTime, 0, 0, 0]))
+        self.window.send_event(event, event_mask=X.NoEventMask)
+        self.x.sync()
 
-    def screenshot(self, name):
-        path = os.path.join(self.root, name + ".png")
-        run("import", "-window", "root", path, env=self.env)
-        return path
+    def resize(self, width, height):
+        self.window.configure(width=width, height=height)
+        self.x.sync()
 
-    def pixels(self, path):
-        """The picture as (width, height, rows of (r, g, b) tuples)."""
-        size = run("identify", "-format", "%w %h", path).stdout.split()
-        width, height = int(size[0]), int(size[1])
-        raw = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], check=True, capture_output=True).stdout
-        rows = [[tuple(raw[(y * width + x) * 3:(y * width + x) * 3 + 3]) for x in range(width)]
-                for y in range(height)]
-        return width, height, rows
+    def click_native_box(self, title):
+        """Clicks the middle of a native (GTK) box's button row until the box closes; GTK may
+        not have laid the box out when it first shows."""
+        box = self.wait_until(lambda: self.find_window(title), "a box titled %r shows" % title, 30)
 
-    def box_buttons(self, expected=None, timeout=10):
-        """Centres of the buttons of the open box, left to right, in window coordinates.
-
-        The box is centred on the screen, in the middle band where the game's own buttons
-        never are. With `expected`, waits (a box is first drawn three ticks after it is
-        asked for, later on a loaded machine) until that many buttons show.
-        """
-        deadline = time.time() + timeout
-        while True:
-            found = self.find_buttons(0, 800, 200, 400)
-            if expected is None or len(found) == expected or time.time() > deadline:
-                return found
-            time.sleep(0.2)
-
-    def game_buttons(self):
-        """Centres of "New Game", "Undo Move" and "Quit Game", top to bottom."""
-        return sorted(self.find_buttons(556, 800, 0, 600), key=lambda c: c[1])
-
-    def find_buttons(self, x0, x1, y0, y1):
-        """Buttons in a window region, found in a screenshot as wide runs of a button
-        face's blue (wider than any disk) shared by at least ten rows."""
-        self.move(5, 595)  # off every button, so none is drawn hovered
-        time.sleep(0.2)
-        wx, wy, _, _ = self.geometry(self.window)
-        _, _, rows = self.pixels(self.screenshot("buttons"))
-        spans = {}
-        for y in range(wy + y0, wy + y1):
-            x = wx + x0
-            while x < wx + x1:
-                start = x
-                while x < wx + x1 and is_button_blue(rows[y][x]):
-                    x += 1
-                if x - start >= 80:
-                    spans.setdefault((start, x), []).append(y)
-                x += 1
-        centres = []
-        for (a, b), ys in spans.items():
-            # Buttons in one column share their span: split it where the rows break off.
-            groups = [[ys[0]]]
-            for y in ys[1:]:
-                if y == groups[-1][-1] + 1:
-                    groups[-1].append(y)
-                else:
-                    groups.append([y])
-            centres += [((a + b) // 2 - wx, (g[0] + g[-1]) // 2 - wy) for g in groups if len(g) >= 10]
-        return sorted(centres)
-
-    def window_pixel(self, x, y):
-        """The colour at a window position now, from a fresh screenshot."""
-        wx, wy, _, _ = self.geometry(self.window)
-        return self.pixel(self.screenshot("probe"), wx + x, wy + y)
-
-    def wait_until(self, condition, message, timeout=10):
-        """Polls until condition() holds: the game answers at its next ticks, later on a
-        loaded machine."""
-        deadline = time.time() + timeout
-        while not condition():
-            if time.time() > deadline:
-                self.test.fail(message)
-            time.sleep(0.2)
-
-    def pixel(self, path, x, y):
-        out = run("convert", path, "-crop", "1x1+%d+%d" % (x, y), "-format",
-                  "%[fx:int(255*r+0.5)],%[fx:int(255*g+0.5)],%[fx:int(255*b+0.5)]", "info:").stdout
-        return tuple(int(v) for v in out.strip().split(","))
-
-    # -- native message boxes (GTK) --------------------------------------------------
-    def click_native_button(self, title, across=0.5, attempts=5):
-        """Clicks the button row of a native box (no window manager, so no key focus).
-
-        GTK spreads the buttons over the box's bottom row; `across` picks one by its
-        horizontal place, as a fraction of the box's width. Clicks again while the box
-        is still there: GTK may not have laid it out when it first shows.
-        """
-        window = self.find_window(title)
-        for _ in range(attempts):
+        def closed():
             time.sleep(0.5)
-            try:
-                _, _, width, height = self.geometry(window)
-                self.click(int(width * across), height - 18, window)
-            except subprocess.CalledProcessError:
-                return  # the box closed
-            time.sleep(0.3)
-            if not self.xdotool("search", "--onlyvisible", "--name", "^%s$" % re.escape(title), check=False).split():
-                return
+            if self.find_window(title):
+                g, origin = box.get_geometry(), self.root_window.translate_coords(box, 0, 0)
+                self.click_root(origin.x + g.width // 2, origin.y + g.height - 18)
+            return not self.find_window(title)
 
-    # -- log -------------------------------------------------------------------------
-    def log_lines(self):
+        self.wait_until(closed, "the box %r closes" % title, 30, while_running=False)
+
+    # -- the log --------------------------------------------------------------------------
+    def log(self):
         try:
-            with open(os.path.join(self.start_dir, "reversi.log")) as f:
+            with open(os.path.join(self.log_dir, "reversi.log")) as f:
                 return f.read().split("\n")
         except (FileNotFoundError, IsADirectoryError):
             return []
 
 
-def is_button_blue(rgb):
-    r, g, b = rgb
-    return b > r + 80 and b > g + 50 and r < 120
-
-
-def counts(lines):
-    """The created and freed totals from the last lines of a log."""
-    created = [l for l in lines if l.startswith("Objects created: ")]
-    freed = [l for l in lines if l.startswith("Objects freed: ")]
-    return int(created[-1].split(": ")[1]), int(freed[-1].split(": ")[1])
+def runs(values):
+    """Sorted numbers split where they jump by more than 2."""
+    groups = []
+    for v in values:
+        if groups and v - groups[-1][-1] <= 2:
+            groups[-1].append(v)
+        else:
+            groups.append([v])
+    return groups

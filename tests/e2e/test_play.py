@@ -1,112 +1,96 @@
-"""A person plays through the real window: two people first, then against the computer."""
+"""One run of the real game as a person uses it: two people play, a new game against the
+computer and its reply, Undo Move, the close button answered No and then Yes, and the log
+of the whole run, which play leaves as it is."""
 
-import time
+import os
+import re
 import unittest
 
-from harness import GameRun, counts
-import reversi
+from harness import START, Game, counts, disks, square
 
-C5 = (204, 332)  # Red's opening at column 2, row 4
-C4 = (204, 268)  # one of Blue's replies to it
-E6 = (332, 396)  # the computer's reply to c5
-
-
-def is_red(rgb):
-    r, g, b = rgb
-    return r > 150 and g < 90 and b < 90
+BITMAPS = "icon mouse wood grid_alpha grid_numeric cell red_disk blue_disk select highlight digits score arrow"
+FRAMES = "message button button_push button_hover button_disabled"
+RULE = "-" * 39
+STAMP = r" [ \d]\d:\d\d:\d\d[ap]\.m\.  [ \d]\d/\d\d/\d{4}"
 
 
-def is_blue(rgb):
-    r, g, b = rgb
-    return b > 150 and r < 90
+def loaded(name, tabs="\t"):
+    return tabs + 'Bitmap "data/bitmaps/%s.png" loaded' % name
+
+
+def normal_log():
+    """The lines between the banners of a normal run, tabs included; # stands for a number."""
+    lines = ["App started", "\tAllegro Library initialized", "\t\tMouse initialized", "\t\tKeyboard initialized",
+             "\tImage addon initialized", "\tFont addon initialized", "\t\tTTF addon initialized",
+             "\tPrimitives addon initialized", "\t", "\t", "\tTimer initialized", "\tDisplay 800x600 initialized",
+             loaded("loading"), "\tBitmap destroyed", "\tBitmap 800x600 created", "\tBitmap 800x600 created"]
+    lines += [loaded(name) for name in BITMAPS.split()]
+    for name in FRAMES.split():
+        lines += ['\tNine patch created from file: "data/bitmaps/%s.png"' % name, loaded(name, "\t\t")]
+        lines += ["\t\tBitmap #x# created"] * 9 + ["\t\tBitmap destroyed", "\t\t-------- success"]
+    lines += ["\tMouse cursor created", "\tEvent queue created", "\tGame Object created", "\tGame Setup complete",
+              "\t", "\t", "\t", "\t", "\tGame Object destroyed", "\tObjects destroyed"]
+    lines += (["\tBitmap destroyed"] * 9 + ["\tNine patch destroyed (9 bitmaps)"]) * len(FRAMES.split())
+    lines += ["\tResources destroyed", "\tEvent queue destroyed", "\tMouse cursor destroyed", "\tDisplay destroyed",
+              "\tTimer unloaded", "\t", "\t", "App finished", "", "Objects created: #", "Objects freed: #"]
+    return lines
 
 
 class PlayTest(unittest.TestCase):
-    def test_two_people_then_the_computer_then_undo_then_close(self):
-        with GameRun(self) as game:
-            game.wait_game_window()
-            time.sleep(0.3)
-            game.screenshot("start")
+    def test_a_session_at_the_window(self):
+        with Game() as game:
+            game.start()
+            game.wait_ready()
 
-            def shows(position, colour):
-                return lambda: colour(game.window_pixel(*position))
+            # Two people: a click plays Red, the next one Blue, each with its flips.
+            game.click(*square("c5"))
+            red_c5 = START[:4] + ["..RRR..."] + START[5:]
+            game.wait_board(red_c5, "Red's click plays c5 and flips d5")
+            game.click(*square("c4"))
+            blue_c4 = START[:3] + ["..BBB...", "..RRR..."] + START[5:]
+            game.wait_board(blue_c4, "Blue's click plays c4 and flips d4")
 
-            def empty(*positions):
-                return lambda: not any(is_red(p) or is_blue(p) for p in map(lambda q: game.window_pixel(*q), positions))
-
-            game.click(*C5)
-            game.click(*C4)
-            game.wait_until(shows(C5, is_red), "Red's c5 is on the board")
-            game.wait_until(shows(C4, is_blue), "Blue's c4 is on the board")
-
-            new_game, undo, _ = game.game_buttons()
+            new_game, _, _ = game.game_buttons(3)
             game.click(*new_game)
-            yes_no = game.box_buttons(2)
-            self.assertEqual(len(yes_no), 2)
-            game.screenshot("box-open")
-            game.click(*yes_no[0])  # Yes
-            choices = game.box_buttons(3)
-            self.assertEqual(len(choices), 3, "Human, Computer, Cancel")
-            game.click(*choices[1])  # Computer
-            game.wait_until(empty(C5, C4), "a new game starts from the start position")
+            game.click(*game.box_buttons(2)[0])  # Yes
+            game.click(*game.box_buttons(3)[1])  # Human, Computer, Cancel
+            game.wait_board(START, "a new game starts")
 
-            game.click(*C5)
-            game.wait_until(shows(C5, is_red), "Red's c5 is played")
-            game.wait_until(shows(E6, is_blue), "the computer answers at e6")
-            game.screenshot("computer-answered")
+            # Against the computer: Red's move, then Blue's reply without a click.
+            game.click(*square("c5"))
+            after = game.wait_board(lambda board: disks(board) == 6, "the computer replies")
+            changes = [(red_c5[r][c], after[r][c]) for r in range(8) for c in range(8) if red_c5[r][c] != after[r][c]]
+            self.assertEqual(changes.count((".", "B")), 1, "the reply places one blue disk")
+            self.assertGreater(changes.count(("R", "B")), 0, "the reply flips")
+            self.assertEqual(len(changes), changes.count((".", "B")) + changes.count(("R", "B")), after)
 
-            game.click(*undo)
-            game.wait_until(empty(C5, E6), "Undo Move takes back the reply and the move")
+            # Undo Move takes back the reply and the move, then is disabled.
+            game.click(*game.game_buttons(3)[1])
+            game.wait_board(START, "Undo Move takes back both moves")
+            game.game_buttons(2)
 
+            # The close button only asks; No keeps the game, Yes ends it.
+            game.request_close()
+            game.click(*game.box_buttons(2)[1])  # No
+            game.box_buttons(0)
+            self.assertTrue(game.running())
+            self.assertEqual(game.board(), START)
             game.request_close()
             game.click(*game.box_buttons(2)[0])  # Yes
             self.assertEqual(game.wait_exit(), 0)
-            created, freed = counts(game.log_lines())
+
+            self.assertFalse(os.path.exists(os.path.join(game.install, "reversi.log")), "it is written where started")
+            log = game.log()
+            self.assertEqual(log[:5], ["------- Compiled Mode: Release --------", "", RULE, log[3], RULE])
+            self.assertRegex(log[3], "^ Log opened: %s$" % STAMP)
+            self.assertEqual(log[-4:], [RULE, log[-3], RULE, ""])
+            self.assertRegex(log[-3], "^ Log closed: %s$" % STAMP)
+            body, expected = log[5:-4], normal_log()
+            for i, (line, pattern) in enumerate(zip(body, expected)):
+                self.assertRegex(line, "^%s$" % re.escape(pattern).replace("\\#", r"\d+"), "log line %d" % (i + 6))
+            self.assertEqual(len(body), len(expected))
+            created, freed = counts(log)
             self.assertEqual(created, freed)
-
-
-    def test_the_banner_shows_while_the_computer_thinks(self):
-        # A line whose last position makes the computer search over four million positions.
-        line = "e3 f5 d6 c7 e6 f6 e7 f8 g7 e2 f7 h8 g5 f4 d2 h5 g6 h6".split()
-        squares = [("abcdefgh".index(t[0]), int(t[1:]) - 1) for t in line]
-        with GameRun(self) as game:
-            game.wait_game_window()
-            time.sleep(0.3)
-            new_game, _ = game.game_buttons()
-            game.click(*new_game)
-            game.click(*game.box_buttons(2)[0])  # Yes
-            game.click(*game.box_buttons(3)[1])  # Computer
-            time.sleep(0.3)
-            for red, blue in zip(squares[0:-2:2], squares[1:-2:2]):
-                game.click(*reversi.square_centre(*red))
-                game.wait_until(lambda: is_blue(game.window_pixel(*reversi.square_centre(*blue))),
-                                "the computer answers %s" % "abcdefgh"[blue[0]])
-
-            game.click(*reversi.square_centre(*squares[-2]))
-            seen = False
-            for attempt in range(10):
-                shot = game.screenshot("thinking-%d" % attempt)
-                if banner_shown(game, shot):
-                    seen = True
-                    break
-            self.assertTrue(seen, "the banner shows while the computer searches")
-            game.wait_until(lambda: is_blue(game.window_pixel(*reversi.square_centre(*squares[-1]))),
-                            "the computer answers h6")
-            self.assertFalse(banner_shown(game, game.screenshot("answered")), "the banner is gone")
-            game.ctrl_x()
-            self.assertEqual(game.wait_exit(), 0)
-
-
-def banner_shown(game, shot):
-    """The banner is a dark navy frame centred on the screen, over the board's felt."""
-    wx, wy, _, _ = game.geometry(game.window)
-    _, _, rows = game.pixels(shot)
-    navy = 0
-    for y in range(wy + 285, wy + 315):
-        for x in range(wx + 300, wx + 500):
-            r, g, b = rows[y][x]
-            navy += r < 60 and g < 70 and 50 < b < 100 and b > g + 10
-    return navy > 1500
 
 
 if __name__ == "__main__":

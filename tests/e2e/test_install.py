@@ -1,0 +1,86 @@
+"""The installed game: `cmake --install` into a temporary prefix, and the .deb that CPack
+builds, checked by the desktop, AppStream and Debian validators and unpacked with dpkg-deb.
+Each is started the way a player starts it, through its command on the path from another
+folder (and through the menu entry's command), and quit with Ctrl+X.
+"""
+
+import glob
+import os
+import subprocess
+import tempfile
+import unittest
+
+from harness import BUILD_DIR, Game, counts
+
+APP_ID = "org.tilecrest.Tilecrest"
+
+
+def run(*args, **kwargs):
+    return subprocess.run(args, check=True, capture_output=True, text=True, **kwargs)
+
+
+class InstallTest(unittest.TestCase):
+    def setUp(self):
+        self.tmp = tempfile.TemporaryDirectory(prefix="tilecrest-install-")
+        self.root = self.tmp.name
+
+    def tearDown(self):
+        self.tmp.cleanup()
+
+    def play_and_quit(self, command, start_dir, **options):
+        os.makedirs(start_dir, exist_ok=True)
+        with Game(executable=command, start_dir=start_dir, **options) as game:
+            game.start()
+            game.wait_ready()
+            game.ctrl_x()
+            self.assertEqual(game.wait_exit(), 0)
+            created, freed = counts(game.log())
+            self.assertEqual(created, freed)
+
+    def on_path(self, folder):
+        return {"PATH": folder + os.pathsep + os.environ.get("PATH", "")}
+
+    def test_prefix_install_validates_and_runs_from_the_path_and_the_menu(self):
+        prefix = os.path.join(self.root, "prefix")
+        run("cmake", "--install", BUILD_DIR, "--prefix", prefix, "--component", "game")
+        entry = os.path.join(prefix, "share", "applications", APP_ID + ".desktop")
+        self.assertEqual(run("desktop-file-validate", entry).stdout, "")
+        run("appstreamcli", "validate-tree", "--no-net", prefix)  # the metainfo and its desktop entry
+        for size in (48, 64, 128, 256):
+            icon = os.path.join(prefix, "share", "icons", "hicolor", "%dx%d" % (size, size), "apps", APP_ID + ".png")
+            self.assertEqual(run("identify", "-format", "%w %h", icon).stdout, "%d %d" % (size, size))
+
+        # From a terminal: the log lands in the starting folder, the data is found beside the game.
+        self.play_and_quit("tilecrest", os.path.join(self.root, "start"), env=self.on_path(os.path.join(prefix, "bin")))
+        self.assertFalse(os.path.exists(os.path.join(prefix, "lib", "tilecrest", "reversi.log")))
+
+        # From the menu, whose folder is the home folder: the log goes to the state folder.
+        home = os.path.join(self.root, "home")
+        with open(entry) as f:
+            (command,) = [line.split("=", 1)[1].strip() for line in f if line.startswith("Exec=")]
+        self.play_and_quit(command, home, env={"HOME": home, "XDG_STATE_HOME": None},
+                           log_dir=os.path.join(home, ".local", "state", "tilecrest"))
+        self.assertFalse(os.path.exists(os.path.join(home, "reversi.log")))
+
+    def test_deb_is_lintian_clean_holds_only_the_game_and_runs_from_the_path(self):
+        packages = os.path.join(self.root, "packages")
+        run("cpack", "-G", "DEB", "-B", packages, cwd=BUILD_DIR)
+        (deb,) = glob.glob(os.path.join(packages, "tilecrest_*.deb"))
+        self.assertIn("liballegro5.2", run("dpkg-deb", "-f", deb, "Depends").stdout)  # from dpkg-shlibdeps
+        lint = subprocess.run(["lintian", "--fail-on", "error,warning", deb], capture_output=True, text=True)
+        self.assertEqual(lint.returncode, 0, lint.stdout)
+        tree = os.path.join(self.root, "tree")
+        run("dpkg-deb", "-x", deb, tree)
+        programs = set()
+        for folder, _, files in os.walk(tree):
+            for name in files:
+                path = os.path.join(folder, name)
+                if not os.path.islink(path) and os.access(path, os.X_OK):
+                    programs.add(os.path.relpath(path, tree))
+        self.assertEqual(programs, {"usr/lib/tilecrest/tilecrest", "usr/lib/tilecrest/menu-launcher"})
+        self.play_and_quit("tilecrest", os.path.join(self.root, "start"),
+                           env=self.on_path(os.path.join(tree, "usr", "games")))
+
+
+if __name__ == "__main__":
+    unittest.main()
