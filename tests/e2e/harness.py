@@ -14,6 +14,7 @@ process with a generous timeout, so a loaded machine only makes a run slower.
 
 import functools
 import os
+import re
 import shutil
 import subprocess
 import tempfile
@@ -43,6 +44,15 @@ def artwork(name, x=None, y=None):
     out = subprocess.run(["convert", path, "-crop", "1x1+%d+%d" % (x, y), "-depth", "8", "rgb:-"],
                          check=True, capture_output=True).stdout
     return tuple(out[:3])
+
+
+def manifest():
+    """The files the asset manifest's tables load, in order: the bitmaps, then the frames,
+    each as the path the log names."""
+    with open(os.path.join(os.path.dirname(__file__), "..", "..", "app", "AssetTables.h")) as f:
+        tables = f.read()
+    bitmaps = re.findall(r'ENTRY_LOAD, "([^"]+)"', tables)
+    return ["data/bitmaps/" + name for name in bitmaps], re.findall(r'RES_\w+, "(data/[^"]+)"', tables)
 
 
 def disks(board):

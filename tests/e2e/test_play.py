@@ -6,16 +6,14 @@ import os
 import re
 import unittest
 
-from harness import START, Game, counts, disks, square
+from harness import START, Game, counts, disks, manifest, square
 
-BITMAPS = "icon mouse wood grid_alpha grid_numeric cell red_disk blue_disk select highlight digits score arrow"
-FRAMES = "message button button_push button_hover button_disabled"
 RULE = "-" * 39
 STAMP = r" [ \d]\d:\d\d:\d\d[ap]\.m\.  [ \d]\d/\d\d/\d{4}"
 
 
-def loaded(name, tabs="\t"):
-    return tabs + 'Bitmap "data/bitmaps/%s.png" loaded' % name
+def loaded(path, tabs="\t"):
+    return tabs + 'Bitmap "%s" loaded' % path
 
 
 def normal_log():
@@ -23,14 +21,15 @@ def normal_log():
     lines = ["App started", "\tAllegro Library initialized", "\t\tMouse initialized", "\t\tKeyboard initialized",
              "\tImage addon initialized", "\tFont addon initialized", "\t\tTTF addon initialized",
              "\tPrimitives addon initialized", "\t", "\t", "\tTimer initialized", "\tDisplay 800x600 initialized",
-             loaded("loading"), "\tBitmap destroyed", "\tBitmap 800x600 created", "\tBitmap 800x600 created"]
-    lines += [loaded(name) for name in BITMAPS.split()]
-    for name in FRAMES.split():
-        lines += ['\tNine patch created from file: "data/bitmaps/%s.png"' % name, loaded(name, "\t\t")]
+             loaded("data/bitmaps/loading.png"), "\tBitmap destroyed", "\tBitmap 800x600 created", "\tBitmap 800x600 created"]
+    bitmaps, frames = manifest()
+    lines += [loaded(path) for path in bitmaps]
+    for path in frames:
+        lines += ['\tNine patch created from file: "%s"' % path, loaded(path, "\t\t")]
         lines += ["\t\tBitmap #x# created"] * 9 + ["\t\tBitmap destroyed", "\t\t-------- success"]
     lines += ["\tMouse cursor created", "\tEvent queue created", "\tGame Object created", "\tGame Setup complete",
               "\t", "\t", "\t", "\t", "\tGame Object destroyed", "\tObjects destroyed"]
-    lines += (["\tBitmap destroyed"] * 9 + ["\tNine patch destroyed (9 bitmaps)"]) * len(FRAMES.split())
+    lines += (["\tBitmap destroyed"] * 9 + ["\tNine patch destroyed (9 bitmaps)"]) * len(frames)
     lines += ["\tResources destroyed", "\tEvent queue destroyed", "\tMouse cursor destroyed", "\tDisplay destroyed",
               "\tTimer unloaded", "\t", "\t", "App finished", "", "Objects created: #", "Objects freed: #"]
     return lines
