@@ -20,12 +20,13 @@ protected:
     struct Seen {
         Board board;
         uint8_t side;
-        int32_t red, blue, state;
+        int32_t red, blue, state, entered, arrowX;
         std::size_t records, layers;
     };
     Seen now() const {
-        return {game->board, game->sideToMove,     game->redCount, game->blueCount,
-                game->state, game->history.size(), layerDepth()};
+        return {game->board,       game->sideToMove,     game->redCount,
+                game->blueCount,   game->state,          game->enteredState,
+                game->turnArrow.x, game->history.size(), layerDepth()};
     }
     static bool samePosition(const Seen& a, const Seen& b) {
         return !std::memcmp(&a.board, &b.board, sizeof(Board)) && a.side == b.side &&
@@ -36,6 +37,7 @@ protected:
     }
 
     void beforeTick() override {
+        game->redraw = false;  // as the main loop draws the frame between ticks
         last = now();
         // A box button pressed at an earlier tick and released over itself is clicked now.
         Object* under = objectUnderMouse();
@@ -76,6 +78,8 @@ protected:
         uint32_t alive = sessionObjects + uint32_t(objectListSize() - 67);
         for (const auto& record : earlier) alive += record.second;
         expect(objectsCreated - objectsFreed == alive, "objects created - freed is what is alive");
+        expect(last.state == last.entered || (!game->redraw && seen.arrowX == last.arrowX),
+               "a tick that enters a state does nothing else");
         checkBoxes(model, seen);
     }
 
