@@ -5,7 +5,7 @@
 #include "resources/Bitmap.h"
 #include "support/TestSupport.h"
 
-TEST(Bitmaps, TheKeyTurnsExactlyMagentaTransparentAndOnlyWhenAsked) {
+TEST(Bitmaps, TheKeyTurnsExactlyMagentaTransparentOnlyWhenAskedAndFailuresCountNothing) {
     ALLEGRO_BITMAP* sample = paintedBitmap(3, 1, [](int x, int) {
         return x == 0 ? rgba(255, 0, 255) : x == 1 ? rgba(254, 0, 255) : rgba(10, 20, 30);
     });
@@ -14,6 +14,10 @@ TEST(Bitmaps, TheKeyTurnsExactlyMagentaTransparentAndOnlyWhenAsked) {
     ASSERT_TRUE(al_save_bitmap(path.c_str(), sample));
     al_destroy_bitmap(sample);
     CountDelta counts;
+    EXPECT_EQ(dLibrary::loadBitmap("no/such/picture.png", true), nullptr);
+    EXPECT_EQ(dLibrary::createBitmap(-5, 10), nullptr);
+    dLibrary::destroyBitmap(nullptr);
+    EXPECT_EQ(counts.created() + counts.freed(), 0u);
     ALLEGRO_BITMAP* keyed = dLibrary::loadBitmap(path, true);
     ALLEGRO_BITMAP* plain = dLibrary::loadBitmap(path, false);
     std::remove(path.c_str());
@@ -25,12 +29,4 @@ TEST(Bitmaps, TheKeyTurnsExactlyMagentaTransparentAndOnlyWhenAsked) {
     dLibrary::destroyBitmap(keyed);
     dLibrary::destroyBitmap(plain);
     EXPECT_EQ(counts.created() + counts.freed(), 4u);
-}
-
-TEST(Bitmaps, FailuresYieldNullAndCountNothing) {
-    CountDelta counts;
-    EXPECT_EQ(dLibrary::loadBitmap("no/such/picture.png", true), nullptr);
-    EXPECT_EQ(dLibrary::createBitmap(-5, 10), nullptr);
-    dLibrary::destroyBitmap(nullptr);
-    EXPECT_EQ(counts.created() + counts.freed(), 0u);
 }

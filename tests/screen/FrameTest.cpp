@@ -9,10 +9,7 @@ namespace {
 // frame must hold exactly the wood with that picture drawn over it.
 class Frame : public GameFixture {
 protected:
-    void TearDown() override {
-        al_destroy_bitmap(frame);
-        GameFixture::TearDown();
-    }
+    ~Frame() override { al_destroy_bitmap(frame); }
     void render() {
         al_set_target_bitmap(frame);
         game->draw();

@@ -9,6 +9,7 @@
 namespace {
 
 using GameFlow = GameFixture;
+using Elements = GameFixture;
 using Lines = std::vector<std::string>;
 
 // Red at a1, Blue at b1 and `blueTail` Blue disks at the end of row 8: Red's only move, c1,
@@ -17,6 +18,12 @@ void setUpLastMove(Game& game, int blueTail) {
     const std::string tail = std::string(8 - blueTail, '.') + std::string(blueTail, 'B');
     game.board = RulesModel::picture({"RB", "", "", "", "", "", "", tail}).board(Red);
     CountDisks(game);
+}
+
+Object* foundAt(int x, int y) {
+    input.mouseX = x;
+    input.mouseY = y;
+    return objectUnderMouse();
 }
 
 }  // namespace
@@ -133,6 +140,24 @@ TEST_F(GameFlow, AClickIsAPressAndAReleaseOnTheSameEnabledElementAtTwoTicks) {
         tick();
         EXPECT_EQ(hoverObject, nullptr) << x << "," << y;
     }
+}
+
+TEST_F(Elements, AnElementHoldsItsLeftAndTopEdgesAndASquareIsFoundOnlyWhileMarked) {
+    game->board = Board{};
+    setSquare(game->board, 0, 0, LegalMark);
+    const Object* const a1 = &game->cells[0];
+    const Button& newGame = game->buttons[ACTION_NEW_GAME];
+    const int right = newGame.x + newGame.width;
+    for (const auto& [x, y, found] : {std::tuple{44, 44, a1},
+                                      {107, 107, a1},
+                                      {108, 44, nullptr},
+                                      {44, 108, nullptr},
+                                      {43, 50, nullptr},
+                                      {right - 1, newGame.y, &newGame},
+                                      {right, newGame.y, nullptr}})
+        EXPECT_EQ(foundAt(x, y), found) << x << "," << y;
+    setSquare(game->board, 0, 0, Red);
+    EXPECT_EQ(foundAt(50, 50), nullptr) << "a disk is never found";
 }
 
 TEST_F(GameFlow, MousePositionsAreScaledToTheScreenAndAZeroSizeKeepsTheFactors) {

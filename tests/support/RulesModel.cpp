@@ -15,12 +15,9 @@ int read(const Board& board, int column, int row) {
     return board.rows[row] >> (14 - 2 * column) & 3;
 }
 
-// Line 0 to 7 as steps: the 3 by 3 neighbourhood, row by row, without its centre.
-int stepX(int line) {
-    return (line + (line >= 4)) % 3 - 1;
-}
-int stepY(int line) {
-    return (line + (line >= 4)) / 3 - 1;
+// Line 0 to 7 as a step: the 3 by 3 neighbourhood read row by row, without its centre.
+int step(int line, bool down) {
+    return (down ? (line + (line >= 4)) / 3 : (line + (line >= 4)) % 3) - 1;
 }
 
 }  // namespace
@@ -45,16 +42,21 @@ RulesModel RulesModel::of(const Board& board) {
 }
 
 int RulesModel::enclosed(int column, int row, int side, int line) const {
-    int c = column + stepX(line), r = row + stepY(line), run = 0;
-    for (; onBoard(c, r) && squares[r][c] == 3 - side; c += stepX(line), r += stepY(line)) ++run;
-    return onBoard(c, r) && squares[r][c] == side ? run : 0;
+    const int dx = step(line, false), dy = step(line, true);
+    int run = 1;
+    for (; onBoard(column + run * dx, row + run * dy); ++run) {
+        const int square = squares[row + run * dy][column + run * dx];
+        if (square != 3 - side) return square == side ? run - 1 : 0;
+    }
+    return 0;
 }
 
 std::vector<Move> RulesModel::flips(int column, int row, int side) const {
     std::vector<Move> turned;
     for (int line = 0; line < 8 && squares[row][column] == 0; ++line)
         for (int i = 1; i <= enclosed(column, row, side, line); ++i)
-            turned.push_back({uint8_t(column + i * stepX(line)), uint8_t(row + i * stepY(line))});
+            turned.push_back(
+                {uint8_t(column + i * step(line, false)), uint8_t(row + i * step(line, true))});
     return turned;
 }
 
