@@ -1,6 +1,8 @@
 #include "app/Log.h"
 
 #include <fstream>
+#include <iomanip>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -52,17 +54,11 @@ TEST(Log, AFileThatCannotBeOpenedDropsEverythingAndKeepsTheLevel) {
 }
 
 TEST(Log, TimestampsShowATwelveHourClockAndMonthDayYear) {
-    const auto at = [](int hour, int minute, int month, int day) {
+    for (const auto& [local, text] : {std::pair{"2026-03-01 00:15:05", " 12:15:05a.m.   3/01/2026"},
+                                      {"2026-03-01 12:30:05", " 12:30:05p.m.   3/01/2026"},
+                                      {"2026-12-05 15:07:09", "  3:07:09p.m.  12/05/2026"}}) {
         std::tm t{};
-        t.tm_year = 2026 - 1900;
-        t.tm_mon = month - 1;
-        t.tm_mday = day;
-        t.tm_hour = hour;
-        t.tm_min = minute;
-        t.tm_sec = 5;
-        return Log::formatTimestamp(t);
-    };
-    EXPECT_EQ(at(0, 15, 3, 1), " 12:15:05a.m.   3/01/2026");
-    EXPECT_EQ(at(12, 30, 3, 1), " 12:30:05p.m.   3/01/2026");
-    EXPECT_EQ(at(15, 7, 12, 5), "  3:07:05p.m.  12/05/2026");
+        std::istringstream(local) >> std::get_time(&t, "%Y-%m-%d %H:%M:%S");
+        EXPECT_EQ(Log::formatTimestamp(t), text) << local;
+    }
 }
