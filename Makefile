@@ -49,7 +49,7 @@ format:
 # Sanitizer and valgrind runs; longer than `make test`, so they have targets of their own.
 .PHONY: test-asan valgrind
 
-# Unit tests and the headless soak built with AddressSanitizer and UBSan in build-asan.
+# The unit tests, random play included, built with AddressSanitizer and UBSan in build-asan.
 test-asan: deps
 	@JOBS=$(JOBS) bash tools/sanitizers/run-asan-tests
 
