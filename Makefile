@@ -56,7 +56,7 @@ format-check: deps
 # Sanitizer and valgrind runs; longer than `make test`, so they have targets of their own.
 .PHONY: test-asan valgrind
 
-# Unit tests and the headless soak built with AddressSanitizer and UBSan in build-asan.
+# The unit tests, random play included, built with AddressSanitizer and UBSan in build-asan.
 test-asan: deps
 	@JOBS=$(JOBS) bash tools/sanitizers/run-asan-tests
 

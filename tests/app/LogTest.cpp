@@ -1,7 +1,7 @@
 #include "app/Log.h"
 
-#include <cstdio>
 #include <fstream>
+#include <iomanip>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -9,119 +9,56 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-namespace {
-
-std::string tempPath(const char* name) {
-    return std::string(::testing::TempDir()) + name + std::to_string(::getpid());
-}
-
-std::vector<std::string> readLines(const std::string& path) {
-    std::ifstream in(path);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-const std::string kRule(39, '-');
-
-TEST(Log, BannersFrameTheLinesAndASecondOpenStartsAFreshFile) {
-    std::string path = tempPath("banner.log");
+TEST(Log, EachOpeningStartsAFreshFileWhoseLinesAreIndentedOnceByTheirLevel) {
+    const std::string path =
+                          ::testing::TempDir() + "tilecrest-" + std::to_string(getpid()) + ".log",
+                      rule(39, '-');
     Log log;
     ASSERT_EQ(log.open(path), 0);
     log << "old run";
     log.endLine();
-    ASSERT_EQ(log.open(path), 0);  // closes the first file, truncates it
-    log << "App started";
-    log.endLine();
-    log.close();
-
-    std::vector<std::string> lines = readLines(path);
-    ASSERT_EQ(lines.size(), 9u);
-    EXPECT_EQ(lines[0], "------- Compiled Mode: Release --------");
-    EXPECT_EQ(lines[1], "");
-    EXPECT_EQ(lines[2], kRule);
-    EXPECT_EQ(lines[3].rfind(" Log opened: ", 0), 0u);
-    EXPECT_EQ(lines[4], kRule);
-    EXPECT_EQ(lines[5], "App started");
-    EXPECT_EQ(lines[6], kRule);
-    EXPECT_EQ(lines[7].rfind(" Log closed: ", 0), 0u);
-    EXPECT_EQ(lines[8], kRule);
-    std::remove(path.c_str());
-}
-
-TEST(Log, IndentsEachLineOnceByItsLevel) {
-    std::string path = tempPath("indent.log");
-    Log log;
     ASSERT_EQ(log.open(path), 0);
-    log.unindent();  // already at 0: stays there
+    log.unindent();  // never below zero
     log << "top";
-    log.endLine();
-    log.indent();
-    log.endLine();  // an empty line at level 1 is one tab
-    log.indent();
+    log.endLine().indent();
+    log.endLine().indent();  // an empty line keeps its level's tab
     log << "Bitmap " << int32_t(-120) << "x" << uint32_t(40) << " created";
     log.endLine();
-    log.unindent();
-    log.unindent();
-    log.unindent();
-    log.endLine();
-    log << "back at " << int32_t(0);
-    log.endLine();
-    log.close();
-
-    std::vector<std::string> lines = readLines(path);
-    ASSERT_EQ(lines.size(), 13u);
-    EXPECT_EQ(lines[5], "top");
-    EXPECT_EQ(lines[6], "\t");
-    EXPECT_EQ(lines[7], "\t\tBitmap -120x40 created");
-    EXPECT_EQ(lines[8], "");
-    EXPECT_EQ(lines[9], "back at 0");
-    std::remove(path.c_str());
-}
-
-TEST(Log, CloseResetsTheLevelAndWritesAfterCloseAreLost) {
-    std::string path = tempPath("close.log");
-    Log log;
-    ASSERT_EQ(log.open(path), 0);
-    log.indent();
+    for (int i = 0; i < 3; ++i) log.unindent();
+    log << "back";
+    log.endLine().indent();
     log.close();
     EXPECT_EQ(log.level(), 0);
-    log << "lost";
+    log << "lost after closing";
     log.endLine();
-    EXPECT_EQ(readLines(path).size(), 8u);
-    std::remove(path.c_str());
+    std::ifstream in(path);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    ASSERT_EQ(lines.size(), 12u);
+    EXPECT_EQ(lines[3].rfind(" Log opened: ", 0), 0u);
+    EXPECT_EQ(lines[10].rfind(" Log closed: ", 0), 0u);
+    lines[3] = lines[10] = "";
+    EXPECT_EQ(lines, (std::vector<std::string>{"------- Compiled Mode: Release --------", "", rule,
+                                               "", rule, "top", "\t", "\t\tBitmap -120x40 created",
+                                               "back", rule, "", rule}));
 }
 
-TEST(Log, AFileThatCannotBeCreatedLosesOutputSilently) {
+TEST(Log, AFileThatCannotBeOpenedDropsEverythingAndKeepsTheLevel) {
     Log log;
     log.indent();
     EXPECT_EQ(log.open("/nonexistent-directory/reversi.log"), -1);
     EXPECT_FALSE(log.isOpen());
-    EXPECT_EQ(log.level(), 1);  // a failed open keeps the level
-    log << "nowhere" << int32_t(7);
+    EXPECT_EQ(log.level(), 1);
+    log << "nowhere";
     log.endLine();
-    log.close();
-    EXPECT_EQ(log.level(), 0);
 }
 
-TEST(Log, TimestampUsesTwelveHourClockAndMonthDayYear) {
-    std::tm t{};
-    t.tm_year = 2026 - 1900;
-    t.tm_mon = 2;
-    t.tm_mday = 1;
-    t.tm_hour = 0;
-    t.tm_min = 15;
-    t.tm_sec = 5;
-    EXPECT_EQ(Log::formatTimestamp(t), " 12:15:05a.m.   3/01/2026");
-    t.tm_hour = 12;
-    t.tm_min = 30;
-    EXPECT_EQ(Log::formatTimestamp(t), " 12:30:05p.m.   3/01/2026");
-    t.tm_mon = 11;
-    t.tm_mday = 5;
-    t.tm_hour = 15;
-    t.tm_min = 7;
-    t.tm_sec = 9;
-    EXPECT_EQ(Log::formatTimestamp(t), "  3:07:09p.m.  12/05/2026");
+TEST(Log, TimestampsShowATwelveHourClockAndMonthDayYear) {
+    for (const auto& [local, text] : {std::pair{"2026-03-01 00:15:05", " 12:15:05a.m.   3/01/2026"},
+                                      {"2026-03-01 12:30:05", " 12:30:05p.m.   3/01/2026"},
+                                      {"2026-12-05 15:07:09", "  3:07:09p.m.  12/05/2026"}}) {
+        std::tm t{};
+        std::istringstream(local) >> std::get_time(&t, "%Y-%m-%d %H:%M:%S");
+        EXPECT_EQ(Log::formatTimestamp(t), text) << local;
+    }
 }
-
-}  // namespace

@@ -1,59 +1,64 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include <allegro5/allegro.h>
 #include <gtest/gtest.h>
 
-#include "screen/Button.h"
+#include "messagebox/MessageBox.h"
 #include "screen/Game.h"
 #include "screen/Input.h"
+#include "screen/Layout.h"
 #include "screen/ObjectList.h"
 
-// A set-up Game driven only through handleEvent with synthetic Allegro events, as the
-// main loop drives it. Levels are read once per tick, so a click is press, tick, release,
-// tick.
+// A set-up Game driven only through handleEvent with synthetic events, as the main loop
+// drives it. The tick reads levels, so a click is: move, tick, press, tick, release, tick.
 class GameFixture : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override { startGame(); }
+    void TearDown() override { endGame(); }
+    void startGame() {
         input = Input{};
         hoverObject = pressedObject = nullptr;
         wasPressed = false;
         game = new Game(nullptr);
-        ASSERT_EQ(game->setup(), 0);
+        game->setup();
     }
-
-    void TearDown() override {
-        for (int i = 0; i < 8; ++i) popLayer();  // closes any boxes a test left open
+    // As at exit: the Game goes, then every element left, open boxes included.
+    void endGame() {
         delete game;
+        game = nullptr;
         clearObjects();
+        while (layerDepth() > 0) popLayer();  // nothing is left to delete: forgets the layers
     }
 
-    void send(ALLEGRO_EVENT_TYPE type) {
+    // A synthetic event: for a key press `x` is the key code, otherwise a mouse position
+    // with the left button.
+    void send(ALLEGRO_EVENT_TYPE type, int x = 0, int y = 0) {
         ALLEGRO_EVENT event{};
         event.type = type;
+        if (type == ALLEGRO_EVENT_KEY_DOWN) {
+            event.keyboard.keycode = x;
+        } else {
+            event.mouse.x = x;
+            event.mouse.y = y;
+            event.mouse.button = 1;
+        }
         game->handleEvent(event);
     }
+    virtual void beforeTick() {}  // for tests that check every tick
+    virtual void afterTick() {}
     void tick(int count = 1) {
-        for (int i = 0; i < count; ++i) send(ALLEGRO_EVENT_TIMER);
+        for (int i = 0; i < count; ++i) {
+            beforeTick();
+            send(ALLEGRO_EVENT_TIMER);
+            afterTick();
+        }
     }
-    void mouse(ALLEGRO_EVENT_TYPE type, int x, int y, unsigned button = 0) {
-        ALLEGRO_EVENT event{};
-        event.type = type;
-        event.mouse.x = x;
-        event.mouse.y = y;
-        event.mouse.button = button;
-        game->handleEvent(event);
-    }
-    void key(ALLEGRO_EVENT_TYPE type, int keycode) {
-        ALLEGRO_EVENT event{};
-        event.type = type;
-        event.keyboard.keycode = keycode;
-        game->handleEvent(event);
-    }
-    void moveTo(int x, int y) { mouse(ALLEGRO_EVENT_MOUSE_AXES, x, y); }
-    void press() { mouse(ALLEGRO_EVENT_MOUSE_BUTTON_DOWN, input.mouseX, input.mouseY, 1); }
-    void release() { mouse(ALLEGRO_EVENT_MOUSE_BUTTON_UP, input.mouseX, input.mouseY, 1); }
+    void moveTo(int x, int y) { send(ALLEGRO_EVENT_MOUSE_AXES, x, y); }
+    void press() { send(ALLEGRO_EVENT_MOUSE_BUTTON_DOWN, input.mouseX, input.mouseY); }
+    void release() { send(ALLEGRO_EVENT_MOUSE_BUTTON_UP, input.mouseX, input.mouseY); }
     void clickAt(int x, int y) {
         moveTo(x, y);
         tick();
@@ -62,27 +67,44 @@ protected:
         release();
         tick();
     }
-    void clickSquare(int column, int row) { clickAt(44 + 64 * column + 32, 44 + 64 * row + 32); }
-    void clickElement(const Object& element) {
-        clickAt(element.x + element.width / 2, element.y + element.height / 2);
+    void clickSquare(int column, int row) {
+        const int half = LAYOUT_SQUARE_SIZE / 2;
+        clickAt(LAYOUT_BOARD_LEFT + LAYOUT_SQUARE_SIZE * column + half,
+                LAYOUT_BOARD_TOP + LAYOUT_SQUARE_SIZE * row + half);
     }
-    void clickGameButton(int index) { clickElement(game->buttons[index]); }
-    // Clicks the button of the topmost open box whose label is `label`.
-    void answer(const std::string& label) {
-        Button* found = nullptr;
-        for (std::size_t i = 67; objectAt(i); ++i) {
-            if (objectAt(i)->kind == KIND_BUTTON && static_cast<Button*>(objectAt(i))->label == label) {
-                found = static_cast<Button*>(objectAt(i));
-            }
-        }
-        ASSERT_NE(found, nullptr) << "no open box has a button " << label;
-        clickElement(*found);
-    }
-    // Ticks until a requested box is open (its state entered and STATE_DIALOG entered).
+    void clickElement(const Object& e) { clickAt(e.x + e.width / 2, e.y + e.height / 2); }
+    void clickGameButton(int action) { clickElement(game->buttons[action]); }
+    // A requested box is built at the next tick, which enters STATE_DIALOG at the one after.
     void openBox() { tick(2); }
-    uint8_t square(int column, int row) const {
-        return (game->board.rows[row] >> (14 - 2 * column)) & 3;
+
+    // The topmost open box followed by its buttons, and its lines.
+    static std::vector<Object*> topBox() {
+        std::vector<Object*> elements;
+        for (std::size_t i = 67; objectAt(i); ++i) {
+            if (objectAt(i)->kind == KIND_MESSAGEBOX) elements.clear();
+            elements.push_back(objectAt(i));
+        }
+        return elements;
     }
+    static std::vector<std::string> topBoxLines() {
+        const std::vector<Object*> box = topBox();
+        return box.empty() ? std::vector<std::string>{} : static_cast<dMessageBox*>(box[0])->lines;
+    }
+    // Clicks the button labelled `label` of the topmost open box.
+    void answer(const std::string& label) {
+        for (Object* element : topBox())
+            if (element->kind == KIND_BUTTON && static_cast<Button*>(element)->label == label)
+                return clickElement(*element);
+        FAIL() << "the top box has no button " << label;
+    }
+    // Waits for each box in turn and answers it.
+    void answerBoxes(const std::vector<std::string>& labels) {
+        for (const std::string& label : labels) {
+            openBox();
+            answer(label);
+        }
+    }
+    uint8_t square(int column, int row) const { return squareAt(game->board, column, row); }
 
     Game* game = nullptr;
 };

@@ -1,0 +1,16 @@
+# Runs TOOL with ARGS, feeding it INPUT when given, and compares its output without the times
+# (" us=N") with the file EXPECTED. A missing file fails the test.
+separate_arguments(args UNIX_COMMAND "${ARGS}")
+if(INPUT)
+  set(args ${args} INPUT_FILE ${INPUT})
+endif()
+execute_process(COMMAND ${TOOL} ${args} OUTPUT_VARIABLE output RESULT_VARIABLE result)
+if(result EQUAL 3)  # the tool's answer for a build of the search this processor lacks
+  message("SKIPPED: ${TOOL} ${ARGS}: not on this processor")
+  return()
+endif()
+string(REGEX REPLACE " us=[0-9]+" "" output "${output}")
+file(READ "${EXPECTED}" expected)
+if(NOT result EQUAL 0 OR NOT output STREQUAL expected)
+  message(FATAL_ERROR "${TOOL} ${ARGS} (exit ${result}) answered:\n${output}\nexpected:\n${expected}")
+endif()

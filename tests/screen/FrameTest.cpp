@@ -1,0 +1,124 @@
+#include "resources/Lookup.h"
+#include "resources/ResourceIds.h"
+#include "rules/Position.h"
+#include "tests/screen/GameFixture.h"
+#include "tests/support/RulesModel.h"
+#include "tests/support/TestSupport.h"
+
+namespace {
+
+// Frames of the Game composed headless. Where a picture is drawn unscaled onto the wood, the
+// frame must hold exactly the wood with that picture drawn over it.
+class Frame : public GameFixture {
+protected:
+    ~Frame() override { al_destroy_bitmap(frame); }
+    void render() {
+        al_set_target_bitmap(frame);
+        game->draw();
+    }
+    // The w by h cell at (sx, sy) of picture `id` must be shown at (x, y).
+    void expectShown(int id, int sx, int sy, int w, int h, int x, int y, const std::string& what) {
+        ALLEGRO_BITMAP* expected = al_create_bitmap(w, h);
+        al_set_target_bitmap(expected);
+        al_draw_bitmap_region(dLibrary::bitmapResource(RES_WOOD), x, y, w, h, 0, 0, 0);
+        al_draw_bitmap_region(dLibrary::bitmapResource(id), sx, sy, w, h, 0, 0, 0);
+        EXPECT_EQ(differingPixels(frame, x, y, expected, 0, 0, w, h), 0) << what;
+        al_destroy_bitmap(expected);
+    }
+    // Whether the computer's banner shows: the middle of the frame differs from the same
+    // position drawn with Red to move, which never shows it.
+    bool bannerShown() {
+        render();
+        ALLEGRO_BITMAP* shown = al_clone_bitmap(frame);
+        const uint8_t side = game->sideToMove;
+        game->sideToMove = Red;
+        render();
+        game->sideToMove = side;
+        const bool differs = differingPixels(shown, 250, 250, frame, 250, 250, 300, 100, false) > 0;
+        al_destroy_bitmap(shown);
+        return differs;
+    }
+    static int size(int id, bool width = false) {
+        ALLEGRO_BITMAP* bitmap = dLibrary::bitmapResource(id);
+        return width ? al_get_bitmap_width(bitmap) : al_get_bitmap_height(bitmap);
+    }
+
+    ALLEGRO_BITMAP* frame = al_create_bitmap(LAYOUT_SCREEN_WIDTH, LAYOUT_SCREEN_HEIGHT);
+};
+
+}  // namespace
+
+TEST_F(Frame, ShowsEachSidesCountInTwoDigitsFromTheDigitCells) {
+    const int digit = size(RES_DIGITS), label = size(RES_SCORE);
+    const int band = LAYOUT_SCREEN_HEIGHT - LAYOUT_BOARD_BOTTOM;
+    const int top = LAYOUT_BOARD_BOTTOM + (band - digit) / 2;
+    // Red's group (label, 4 pixels, two digits) starts 4 pixels inside the board's left edge;
+    // Blue's ends 4 pixels inside its right edge.
+    const int redDigits = LAYOUT_BOARD_LEFT + 4 + label + 4;
+    const int blueDigits = LAYOUT_BOARD_RIGHT - 4 - 2 * digit;
+    clickSquare(2, 4);
+    for (const auto& [red, blue] : {std::pair{4, 1}, {64, 0}}) {
+        game->redCount = red;
+        game->blueCount = blue;
+        render();
+        for (const auto& [left, count] : {std::pair{redDigits, red}, {blueDigits, blue}}) {
+            const std::string what =
+                "count " + std::to_string(count) + " at " + std::to_string(left);
+            expectShown(RES_DIGITS, count / 10 * digit, 0, digit, digit, left, top, what);
+            expectShown(RES_DIGITS, count % 10 * digit, 0, digit, digit, left + digit, top, what);
+        }
+    }
+}
+
+TEST_F(Frame, ShowsTheLettersAboveAndTheNumbersLeftOfTheBoardCentredOnTheirSquares) {
+    render();
+    const int width = size(RES_GRID_NUMERIC, true), height = size(RES_GRID_ALPHA);
+    const int stripEnd = LAYOUT_BOARD_TOP - 8;  // the strips end 8 pixels before the board
+    for (int i = 0; i < 8; ++i) {
+        const std::string what = "glyph " + std::to_string(i);
+        const int centre = LAYOUT_BOARD_LEFT + LAYOUT_SQUARE_SIZE * i + LAYOUT_SQUARE_SIZE / 2;
+        expectShown(RES_GRID_ALPHA, width * i, 0, width, height, centre - width / 2,
+                    stripEnd - height, what);
+        expectShown(RES_GRID_NUMERIC, 0, height * i, width, height, stripEnd - width,
+                    centre - height / 2, what);
+    }
+}
+
+TEST_F(Frame, ShowsTheBannerOnlyWhileTheComputerIsAboutToMove) {
+    clickSquare(2, 4);
+    EXPECT_FALSE(bannerShown()) << "Blue to move in a two-person game";
+    game->newGame(OPPONENT_COMPUTER);
+    clickSquare(2, 4);
+    EXPECT_TRUE(bannerShown()) << "after Red's move against the computer";
+    tick();
+    EXPECT_FALSE(bannerShown()) << "after the computer's move";
+
+    // Red's c1 leaves Blue no move; the winner's "Yes" opens the opponent choice, and a close
+    // request declined over it leaves that choice on screen with nobody about to move.
+    game->newGame(OPPONENT_COMPUTER);
+    game->board = RulesModel::picture({"RB", "", "", "", "", "", "", ""}).board(Red);
+    CountDisks(*game);
+    clickSquare(2, 0);
+    answerBoxes({"Yes"});
+    openBox();
+    send(ALLEGRO_EVENT_DISPLAY_CLOSE);
+    answerBoxes({"No"});
+    tick();
+    EXPECT_FALSE(bannerShown()) << "over the opponent choice of a finished game";
+}
+
+TEST_F(Frame, TheArrowSwingsEightPixelsLeftOfItsPlaceBesideTheLabelOfTheSideToMove) {
+    // Red's label starts 4 pixels inside the board's left edge; Blue's group, label, 4 pixels
+    // and two digits, ends 4 pixels inside its right edge.
+    for (const int label : {LAYOUT_BOARD_LEFT + 4,
+                            LAYOUT_BOARD_RIGHT - 4 - 2 * size(RES_DIGITS) - 4 - size(RES_SCORE)}) {
+        std::vector<int> places{game->turnArrow.x};
+        for (int i = 0; i < 17; ++i, tick()) places.push_back(game->turnArrow.x);
+        EXPECT_LT(places[2], places[1]) << "it swings left first";
+        const int right = label - size(RES_ARROW, true);  // its place: its right edge at the label
+        EXPECT_EQ(*std::max_element(places.begin() + 1, places.end()), right);
+        EXPECT_EQ(*std::min_element(places.begin(), places.end()), right - 8);
+        clickSquare(2, 4);
+        tick();
+    }
+}

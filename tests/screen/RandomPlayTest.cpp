@@ -1,0 +1,209 @@
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "rules/ObjectCounters.h"
+#include "tests/screen/GameFixture.h"
+#include "tests/support/RulesModel.h"
+
+namespace {
+
+// Seeded random play through the real Game with synthetic events: clicks on squares and
+// buttons, undos, boxes and their answers, close requests, in sessions from set-up
+// to quit. After every tick the Game is held to its observable promises, judged with the rules
+// model. TILECREST_RANDOM_GAMES (default 1000) sets the number of games, TILECREST_RANDOM_SEED
+// (default 1) the seed.
+class RandomPlay : public GameFixture {
+protected:
+    struct Seen {
+        Board board;
+        uint8_t side;
+        int32_t red, blue, state, entered, arrowX;
+        std::size_t records, layers;
+    };
+    Seen now() const {
+        return {game->board,       game->sideToMove,     game->redCount,
+                game->blueCount,   game->state,          game->enteredState,
+                game->turnArrow.x, game->history.size(), layerDepth()};
+    }
+    static bool samePosition(const Seen& a, const Seen& b) {
+        return !std::memcmp(&a.board, &b.board, sizeof(Board)) && a.side == b.side &&
+               a.red == b.red && a.blue == b.blue;
+    }
+    void expect(bool kept, const std::string& promise) {
+        if (!kept && failure.empty()) failure = promise;
+    }
+
+    void beforeTick() override {
+        game->redraw = false;  // as the main loop draws the frame between ticks
+        last = now();
+        // A box button pressed at an earlier tick and released over itself is clicked now.
+        Object* under = objectUnderMouse();
+        const bool click = wasPressed && !input.mouseButtons[1] && under == pressedObject;
+        const bool boxButton = under && under->kind == KIND_BUTTON && layerDepth() > 0;
+        answer = click && boxButton ? static_cast<Button*>(under)->label : "";
+    }
+
+    void afterTick() override {
+        const RulesModel model = RulesModel::of(game->board);
+        const Seen seen = now();
+        expect(model.differenceFrom(game->board, seen.side).empty(),
+               "the marks are the legal squares of the side to move");
+        expect(seen.red == model.count(Red) && seen.blue == model.count(Blue),
+               "the counts match the board");
+        if ((answer == "Human" || answer == "Computer") && seen.layers < last.layers) {
+            expect(!seen.records && RulesModel::start().differenceFrom(game->board, Red).empty() &&
+                       game->opponent == (answer == "Human" ? OPPONENT_HUMAN : OPPONENT_COMPUTER),
+                   "a new game starts at the start against the opponent chosen");
+            earlier.clear();
+            computerMoves = 0;
+            ++games;
+        } else if (seen.records > last.records) {
+            expect(seen.records == last.records + 1 && !(seen.layers && last.layers),
+                   "moves come one at a time and never while a box is open");
+            checkMove();
+        } else if (seen.records < last.records) {
+            const std::size_t taken = game->opponent == OPPONENT_HUMAN ? 1 : 2;
+            expect(seen.records == last.records - std::min(taken, last.records) &&
+                       samePosition(earlier[seen.records].first, seen),
+                   "undo restores the position before one move, two against the computer");
+            earlier.resize(seen.records);
+        } else {
+            expect(samePosition(seen, last), "only moves, undos and new games change the position");
+        }
+        expect(game->buttons[ACTION_UNDO_MOVE].enabled == (seen.records > 0),
+               "\"Undo Move\" is enabled exactly while there are moves to take back");
+        uint32_t alive = sessionObjects + uint32_t(objectListSize() - 67);
+        for (const auto& record : earlier) alive += record.second;
+        expect(objectsCreated - objectsFreed == alive, "objects created - freed is what is alive");
+        expect(last.state == last.entered || (!game->redraw && seen.arrowX == last.arrowX),
+               "a tick that enters a state does nothing else");
+        checkBoxes(model, seen);
+    }
+
+    // The record added at this tick: one legal move of the side that was to move.
+    void checkMove() {
+        int move = -1, added = 0;
+        for (int s = 0; s < 64; ++s) {
+            if (squareAt(last.board, s % 8, s / 8) % 3 == 0 &&
+                squareAt(game->board, s % 8, s / 8) % 3) {
+                move = s;
+                ++added;
+            }
+        }
+        RulesModel model = RulesModel::of(last.board);
+        const std::size_t turned =
+            added == 1 ? model.flips(move % 8, move / 8, last.side).size() : 0;
+        expect(turned > 0, "a move is a legal square of the side to move");
+        if (turned > 0) model.play(move % 8, move / 8, last.side);
+        expect(game->sideToMove == 3 - last.side &&
+                   model.differenceFrom(game->board, 3 - last.side).empty(),
+               "a move turns exactly the enclosed disks and passes the turn");
+        expect(!model.legalSquares(3 - last.side).empty() || game->state == STATE_GAME_OVER,
+               "the game ends when the side to move cannot move");
+        computerMoves += last.side == Blue && game->opponent == OPPONENT_COMPUTER;
+        earlier.push_back({last, uint32_t(turned + 2)});  // the record and its entries
+    }
+
+    void checkBoxes(const RulesModel& model, const Seen& seen) {
+        const int32_t entered = game->enteredState;
+        if (seen.layers > last.layers) {
+            const char* const firstLines[] = {
+                "Are you sure that you want to stop", "Please choose your opponent!",
+                "Please choose your opponent!",
+                "Are you sure that you want to quit the application?", "Congratulations!"};
+            const std::vector<std::string> lines = topBoxLines();
+            const std::string winner = model.winner() == Red ? "Red" : "Blue";
+            expect(seen.layers == last.layers + 1 && entered >= 1 && entered <= 5 &&
+                       seen.state == STATE_DIALOG && lines[0] == firstLines[entered - 1] &&
+                       (entered != STATE_GAME_OVER || lines[2] == winner + " is the winner!"),
+                   "a box opens with the text of the state entered, naming the winner");
+        }
+        expect(seen.layers >= last.layers || (seen.layers + 1 == last.layers && !answer.empty()),
+               "a box closes only when one of its buttons is clicked");
+        expect(entered != STATE_DIALOG || seen.state != STATE_DIALOG || seen.layers > 0,
+               "a box is open in STATE_DIALOG");
+        expect(seen.layers || entered != STATE_PLAYING || seen.state != STATE_PLAYING ||
+                   !model.legalSquares(seen.side).empty(),
+               "a finished game is announced");
+        expect(entered != STATE_QUIT || last.state == STATE_QUIT || !answer.empty(),
+               "the program quits only when asked to");
+    }
+
+    void newSession() {
+        startGame();
+        sessionObjects = objectsCreated - objectsFreed;
+        earlier.clear();
+        computerMoves = 0;
+        ++games;
+    }
+
+    // One random action of a person in front of the game.
+    void act(std::mt19937& random) {
+        const int roll = random() % 100;
+        const std::vector<Object*> box = topBox();
+        const bool wrapUp = computerMoves >= 3;  // the search is slow in the middle game
+        if (!box.empty() && roll < 85)           // wrapping up: Yes, or Human or Computer
+            return clickElement(*box[1 + random() % (wrapUp ? 2 : box.size() - 1)]);
+        if (box.empty() && game->opponent == OPPONENT_COMPUTER && game->sideToMove == Blue &&
+            roll < 90)
+            return tick();  // the computer's turn
+        if (box.empty() && wrapUp) return clickGameButton(ACTION_NEW_GAME);
+        const std::vector<Move> legal = RulesModel::of(game->board).legalSquares(game->sideToMove);
+        const bool calm = games % 2;  // every other game is played to its end
+        if (roll < (calm ? 88 : 65) && !legal.empty()) {
+            const Move move = legal[random() % legal.size()];
+            return clickSquare(move.column, move.row);
+        }
+        if (roll < 72 || calm)
+            return roll % 2 ? clickGameButton(ACTION_UNDO_MOVE)
+                            : clickSquare(random() % 8, random() % 8);
+        if (roll < 80) return clickGameButton(ACTION_NEW_GAME);
+        if (roll < 86) send(ALLEGRO_EVENT_DISPLAY_CLOSE);
+        if (roll >= 95) return clickGameButton(ACTION_QUIT_GAME);
+        const int x[2] = {int(random() % LAYOUT_SCREEN_WIDTH),  // pressed and released
+                          int(random() % LAYOUT_SCREEN_WIDTH)};
+        const int y[2] = {int(random() % LAYOUT_SCREEN_HEIGHT),  // at two places
+                          int(random() % LAYOUT_SCREEN_HEIGHT)};
+        moveTo(x[0], y[0]);
+        tick();
+        press();
+        tick();
+        moveTo(x[1], y[1]);
+        tick();
+        release();
+        tick();
+    }
+
+    Seen last{};
+    std::vector<std::pair<Seen, uint32_t>> earlier;  // before each recorded move, and its objects
+    uint32_t sessionObjects = 0;                     // alive right after set-up
+    std::string answer;                              // the box button this tick clicks
+    std::string failure;
+    int computerMoves = 0, games = 0;
+};
+
+}  // namespace
+
+TEST_F(RandomPlay, KeepsEveryPromiseAfterEveryTick) {
+    endGame();
+    const uint32_t resources = objectsCreated - objectsFreed;
+    const char* seedText = std::getenv("TILECREST_RANDOM_SEED");
+    const char* gamesText = std::getenv("TILECREST_RANDOM_GAMES");
+    const int seed = seedText ? std::atoi(seedText) : 1,
+              wanted = gamesText ? std::atoi(gamesText) : 1000;
+    std::mt19937 random(seed);
+    newSession();
+    for (int step = 0; games <= wanted; ++step) {
+        act(random);
+        ASSERT_EQ(failure, "") << "seed " << seed << " step " << step;
+        if (game->enteredState == STATE_QUIT) {
+            endGame();
+            ASSERT_EQ(objectsCreated - objectsFreed, resources)
+                << "seed " << seed << " step " << step;
+            newSession();
+        }
+    }
+}
