@@ -145,8 +145,8 @@ int32_t App::init() {
     al_set_display_icon(display, static_cast<ALLEGRO_BITMAP*>(dLibrary::getData(RES_ICON)));
 
     gLog << "Mouse cursor ";
-    mouseCursor = al_create_mouse_cursor(
-        static_cast<ALLEGRO_BITMAP*>(dLibrary::getData(RES_MOUSE)), 3, 3);
+    mouseCursor =
+        al_create_mouse_cursor(static_cast<ALLEGRO_BITMAP*>(dLibrary::getData(RES_MOUSE)), 3, 3);
     if (logCreation(mouseCursor != nullptr, "failed to be created!") < 0) return -1;
     al_set_mouse_cursor(display, mouseCursor);
 

@@ -54,11 +54,17 @@ Log& Log::operator<<(const char* text) {
     return *this;
 }
 
-Log& Log::operator<<(const std::string& text) { return *this << text.c_str(); }
+Log& Log::operator<<(const std::string& text) {
+    return *this << text.c_str();
+}
 
-Log& Log::operator<<(int32_t value) { return *this << std::to_string(value); }
+Log& Log::operator<<(int32_t value) {
+    return *this << std::to_string(value);
+}
 
-Log& Log::operator<<(uint32_t value) { return *this << std::to_string(value); }
+Log& Log::operator<<(uint32_t value) {
+    return *this << std::to_string(value);
+}
 
 Log& Log::endLine() {
     if (atLineStart) writeIndent();
@@ -68,7 +74,9 @@ Log& Log::endLine() {
     return *this;
 }
 
-void Log::indent() { ++indentLevel; }
+void Log::indent() {
+    ++indentLevel;
+}
 
 void Log::unindent() {
     if (indentLevel > 0) --indentLevel;

@@ -1,5 +1,4 @@
 #include "app/App.h"
-
 #include "resources/Registry.h"
 #include "resources/ResourceIds.h"
 #include "screen/Game.h"

@@ -23,8 +23,10 @@ BoxMetrics measure(const std::vector<std::string>& lines, const std::vector<std:
     m.lineHeight = al_get_font_line_height(font);
     m.borderWidth = frame.borderWidth();
     m.borderHeight = frame.borderHeight();
-    for (const std::string& line : lines) m.lineWidths.push_back(al_get_text_width(font, line.c_str()));
-    for (const std::string& label : labels) m.labelWidths.push_back(al_get_text_width(font, label.c_str()));
+    for (const std::string& line : lines)
+        m.lineWidths.push_back(al_get_text_width(font, line.c_str()));
+    for (const std::string& label : labels)
+        m.labelWidths.push_back(al_get_text_width(font, label.c_str()));
     m.screenWidth = al_get_bitmap_width(screen);
     m.screenHeight = al_get_bitmap_height(screen);
     return m;
@@ -82,7 +84,7 @@ void dMessageBox::draw(DrawState) {
     const int32_t centre = x + width / 2;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].empty()) continue;  // keeps its space
-        drawShadowText(RES_COLOR_WHITE, centre, messageLineY(y, lineHeight, static_cast<int32_t>(i)),
-                       lines[i]);
+        drawShadowText(RES_COLOR_WHITE, centre,
+                       messageLineY(y, lineHeight, static_cast<int32_t>(i)), lines[i]);
     }
 }

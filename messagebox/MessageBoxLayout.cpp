@@ -37,7 +37,8 @@ BoxLayout layoutMessageBox(const BoxMetrics& m) {
     const int32_t rowWidth = labels * (buttonWidth + 32) - 32;
     const int32_t firstLeft = box.x + box.width / 2 - rowWidth / 2;
     for (int32_t i = 0; i < labels; ++i) {
-        layout.buttons.push_back({firstLeft + i * (buttonWidth + 32), rowTop, buttonWidth, buttonHeight});
+        layout.buttons.push_back(
+            {firstLeft + i * (buttonWidth + 32), rowTop, buttonWidth, buttonHeight});
     }
     return layout;
 }

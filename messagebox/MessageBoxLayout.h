@@ -13,11 +13,11 @@
 std::vector<std::string> splitPieces(const std::string& text, char separator);
 
 struct BoxMetrics {
-    int32_t lineHeight;               // the font's line height
-    int32_t borderWidth;              // the button frame's left and right corners together
-    int32_t borderHeight;             // the button frame's top and bottom corners together
-    std::vector<int32_t> lineWidths;  // text width of each line
-    std::vector<int32_t> labelWidths; // text width of each label
+    int32_t lineHeight;                // the font's line height
+    int32_t borderWidth;               // the button frame's left and right corners together
+    int32_t borderHeight;              // the button frame's top and bottom corners together
+    std::vector<int32_t> lineWidths;   // text width of each line
+    std::vector<int32_t> labelWidths;  // text width of each label
     int32_t screenWidth;
     int32_t screenHeight;
 };

@@ -18,8 +18,8 @@ int32_t Button::fittedHeight() {
     return frame.borderHeight() + al_get_font_line_height(fontResource(RES_FONT));
 }
 
-void Button::create(const std::string& text, int32_t actionId, int32_t left, int32_t top,
-                    int32_t w, int32_t h) {
+void Button::create(const std::string& text, int32_t actionId, int32_t left, int32_t top, int32_t w,
+                    int32_t h) {
     id = actionId;
     x = left;
     y = top;

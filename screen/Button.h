@@ -12,8 +12,8 @@ public:
 
     // Places the button and makes it visible and enabled. A negative width or height
     // asks for the size that fits the label in the "button.png" frame.
-    void create(const std::string& text, int32_t actionId, int32_t left, int32_t top,
-                int32_t w, int32_t h);
+    void create(const std::string& text, int32_t actionId, int32_t left, int32_t top, int32_t w,
+                int32_t h);
     void draw(DrawState state) override;
 
     // The size create() fits to a label: the frame's corners plus the text.

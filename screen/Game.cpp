@@ -14,7 +14,8 @@
 
 namespace {
 
-const char* const TEXT_CONFIRM_NEW_GAME = "Are you sure that you want to stop\nthis game and start another?";
+const char* const TEXT_CONFIRM_NEW_GAME =
+    "Are you sure that you want to stop\nthis game and start another?";
 const char* const TEXT_CONFIRM_QUIT = "Are you sure that you want to quit the application?";
 
 void storeMousePosition(const ALLEGRO_MOUSE_EVENT& mouse) {
@@ -35,7 +36,9 @@ bool askNative(ALLEGRO_DISPLAY* display, const char* title, const char* text) {
 
 Game::Game(ALLEGRO_DISPLAY* display) : display(display) {}
 
-Game::~Game() { history.ClearHistory(); }
+Game::~Game() {
+    history.ClearHistory();
+}
 
 int32_t Game::setup() {
     createButtons();
@@ -155,7 +158,9 @@ void Game::update() {
     }
 }
 
-bool Game::computerPlaysBlue() const { return opponent == OPPONENT_COMPUTER && sideToMove == Blue; }
+bool Game::computerPlaysBlue() const {
+    return opponent == OPPONENT_COMPUTER && sideToMove == Blue;
+}
 
 // A box left open over a playing state (the opponent choice under a declined quit box) or a
 // finished game leaves the computer nothing to do: it would search in vain at every tick
@@ -285,13 +290,15 @@ void Game::enterState() {
         case STATE_CHOOSE_OPPONENT_OR_QUIT: {
             const int32_t cancel =
                 enteredState == STATE_CHOOSE_OPPONENT ? ACTION_CANCEL : ACTION_CANCEL_AND_QUIT;
-            const bool open = dMessageBox::show("Please choose your opponent!", "Human|Computer|Cancel",
-                                                {ACTION_HUMAN, ACTION_COMPUTER, cancel}) == 0;
+            const bool open =
+                dMessageBox::show("Please choose your opponent!", "Human|Computer|Cancel",
+                                  {ACTION_HUMAN, ACTION_COMPUTER, cancel}) == 0;
             state = open ? STATE_DIALOG : STATE_PLAYING;
             break;
         }
         case STATE_CONFIRM_QUIT:
-            if (dMessageBox::show(TEXT_CONFIRM_QUIT, "Yes|No", {ACTION_QUIT_YES, ACTION_QUIT_NO}) == 0) {
+            if (dMessageBox::show(TEXT_CONFIRM_QUIT, "Yes|No", {ACTION_QUIT_YES, ACTION_QUIT_NO}) ==
+                0) {
                 state = STATE_DIALOG;
             } else {
                 const bool quit = askNative(display, "Quit Game", TEXT_CONFIRM_QUIT);
@@ -303,8 +310,9 @@ void Game::enterState() {
             const std::string text = std::string("Congratulations!\n\n") +
                                      (Winner(*this) == Red ? "Red" : "Blue") +
                                      " is the winner!\n\nWould you like to play another game?";
-            const bool open = dMessageBox::show(text, "Yes|No",
-                                                {ACTION_ANOTHER_GAME_YES, ACTION_ANOTHER_GAME_NO}) == 0;
+            const bool open =
+                dMessageBox::show(text, "Yes|No",
+                                  {ACTION_ANOTHER_GAME_YES, ACTION_ANOTHER_GAME_NO}) == 0;
             state = open ? STATE_DIALOG : STATE_PLAYING;
             break;
         }
@@ -314,5 +322,6 @@ void Game::enterState() {
 }
 
 bool Game::quitKeysDown() const {
-    return (input.keys[ALLEGRO_KEY_LCTRL] || input.keys[ALLEGRO_KEY_RCTRL]) && input.keys[ALLEGRO_KEY_X];
+    return (input.keys[ALLEGRO_KEY_LCTRL] || input.keys[ALLEGRO_KEY_RCTRL]) &&
+           input.keys[ALLEGRO_KEY_X];
 }

@@ -23,11 +23,11 @@ constexpr int32_t LAYOUT_READOUT_TOP = 10;
 
 // Sizes taken from the artwork, which never changes while the game runs: read once.
 struct ArtworkSizes {
-    int32_t digit;        // a digit is this wide and high
-    int32_t label;        // a score label is this wide and high
-    int32_t glyphWidth;   // one letter or number of the coordinate strips
+    int32_t digit;       // a digit is this wide and high
+    int32_t label;       // a score label is this wide and high
+    int32_t glyphWidth;  // one letter or number of the coordinate strips
     int32_t glyphHeight;
-    int32_t cellWidth;    // one square of the board
+    int32_t cellWidth;  // one square of the board
     int32_t cellHeight;
 };
 
@@ -115,5 +115,6 @@ void Game::drawBanner() const {
     const int32_t left = (al_get_bitmap_width(screen) - width) / 2;
     const int32_t top = (al_get_bitmap_height(screen) - height) / 2;
     frame.draw(left, top, width, height);
-    drawShadowText(RES_COLOR_WHITE, left + width / 2, top + (height - lineHeight) / 2, TEXT_COMPUTER_THINKING);
+    drawShadowText(RES_COLOR_WHITE, left + width / 2, top + (height - lineHeight) / 2,
+                   TEXT_COMPUTER_THINKING);
 }

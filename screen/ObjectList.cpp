@@ -80,13 +80,19 @@ void popLayer() {
     firstActive = top.firstActive;
 }
 
-std::size_t layerDepth() { return layers.size(); }
+std::size_t layerDepth() {
+    return layers.size();
+}
 
 void clearObjects() {
     while (!entries.empty()) removeLastObject();
     firstActive = entries.size();
 }
 
-std::size_t objectListSize() { return entries.size(); }
+std::size_t objectListSize() {
+    return entries.size();
+}
 
-Object* objectAt(std::size_t index) { return index < entries.size() ? entries[index].object : nullptr; }
+Object* objectAt(std::size_t index) {
+    return index < entries.size() ? entries[index].object : nullptr;
+}

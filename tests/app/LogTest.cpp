@@ -4,10 +4,10 @@
 #include <iomanip>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 TEST(Log, EachOpeningStartsAFreshFileWhoseLinesAreIndentedOnceByTheirLevel) {
     const std::string path =

@@ -1,8 +1,8 @@
-#include <cstdio>
+#include "resources/Bitmap.h"
 
+#include <cstdio>
 #include <unistd.h>
 
-#include "resources/Bitmap.h"
 #include "tests/support/TestSupport.h"
 
 TEST(Bitmaps, TheKeyTurnsExactlyMagentaTransparentOnlyWhenAskedAndFailuresCountNothing) {

@@ -1,12 +1,12 @@
+#include "resources/NinePatch.h"
+
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
-#include <unistd.h>
-
 #include "app/Log.h"
-#include "resources/NinePatch.h"
 #include "tests/support/TestSupport.h"
 
 using dLibrary::dNinePatch;

@@ -1,6 +1,7 @@
+#include "resources/Registry.h"
+
 #include <vector>
 
-#include "resources/Registry.h"
 #include "tests/support/TestSupport.h"
 
 using namespace dLibrary;

@@ -1,3 +1,5 @@
+#include "rules/Rules.h"
+
 #include <random>
 #include <string>
 #include <tuple>
@@ -8,7 +10,6 @@
 #include "rules/ComputerPlayer.h"
 #include "rules/ObjectCounters.h"
 #include "rules/Position.h"
-#include "rules/Rules.h"
 #include "tests/support/RulesModel.h"
 
 namespace {

@@ -1,10 +1,9 @@
 // The board screen's pictures: the wooden background, the felt squares, the disks and
 // the legal-move mark.
-#include "tools/artwork/Art.h"
-
 #include <algorithm>
 #include <cmath>
 
+#include "tools/artwork/Art.h"
 #include "tools/artwork/Noise.h"
 #include "tools/artwork/Shapes.h"
 
@@ -22,7 +21,8 @@ float dot(Vec3 a, Vec3 b) {
     return a.x * b.x + a.y * b.y + a.z * b.z;
 }
 const Vec3 LIGHT_DIRECTION = normalised({-0.55f, -0.7f, 0.9f});
-const Vec3 LIGHT_HALFWAY = normalised({LIGHT_DIRECTION.x, LIGHT_DIRECTION.y, LIGHT_DIRECTION.z + 1.0f});
+const Vec3 LIGHT_HALFWAY =
+    normalised({LIGHT_DIRECTION.x, LIGHT_DIRECTION.y, LIGHT_DIRECTION.z + 1.0f});
 
 Rgba woodColour(const Noise& noise, int plank, float x, float y, float v, float plankHeight) {
     const float tint = 0.86f + 0.22f * noise.random(plank, 7);
@@ -85,8 +85,8 @@ Canvas makeWood(int width, int height, bool boardRecess) {
         // The board sits in a dark routed groove with a shadow around it.
         canvas.paint(
             [](float x, float y) {
-                float d = roundedBoxDistance(x, y, LAYOUT_BOARD_LEFT, LAYOUT_BOARD_TOP, LAYOUT_BOARD_RIGHT,
-                                             LAYOUT_BOARD_BOTTOM, 2);
+                float d = roundedBoxDistance(x, y, LAYOUT_BOARD_LEFT, LAYOUT_BOARD_TOP,
+                                             LAYOUT_BOARD_RIGHT, LAYOUT_BOARD_BOTTOM, 2);
                 if (d < 0) return Rgba{};
                 if (d < 4.0f) return rgb(38, 20, 9, 0.9f - d * 0.08f);
                 if (d < 5.0f) return rgb(250, 205, 150, 0.22f);
@@ -107,12 +107,14 @@ Canvas makeCell(bool lit) {
             // Felt: fine fibres over a gentle cloud.
             float felt = 0.6f * noise.fractal(x * 0.45f, y * 0.45f, 3) +
                          0.4f * noise.fractal(x * 0.08f + 3.0f, y * 0.08f, 2);
-            float edge = std::min(std::min(x, y), std::min(LAYOUT_SQUARE_SIZE - 1 - x, LAYOUT_SQUARE_SIZE - 1 - y));
+            float edge = std::min(std::min(x, y),
+                                  std::min(LAYOUT_SQUARE_SIZE - 1 - x, LAYOUT_SQUARE_SIZE - 1 - y));
             float pillow = 0.86f + 0.14f * smoothstep(0.0f, 10.0f, edge);
             float shade = (0.9f + 0.2f * felt) * pillow;
             Rgba colour = {base.r * shade, base.g * shade, base.b * shade, 1.0f};
             if (y == 0 || x == 0) colour = mixed(colour, rgb(150, 215, 170), 0.35f);
-            if (y == LAYOUT_SQUARE_SIZE - 1 || x == LAYOUT_SQUARE_SIZE - 1) colour = rgb(10, 48, 28);
+            if (y == LAYOUT_SQUARE_SIZE - 1 || x == LAYOUT_SQUARE_SIZE - 1)
+                colour = rgb(10, 48, 28);
             if (lit && edge >= 1) {
                 float glow = 0.55f * (1.0f - smoothstep(1.0f, 9.0f, edge));
                 colour = over(rgb(255, 232, 140, glow), colour);

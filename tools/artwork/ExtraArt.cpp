@@ -1,9 +1,8 @@
 // The mouse pointer, the window icon and the picture shown while the game loads.
-#include "tools/artwork/Art.h"
-
 #include <cmath>
 #include <vector>
 
+#include "tools/artwork/Art.h"
 #include "tools/artwork/Lettering.h"
 #include "tools/artwork/Noise.h"
 #include "tools/artwork/Shapes.h"

@@ -3,7 +3,6 @@
 // magenta. Inside the band every row and every column is identical, since the game
 // stretches it without filtering.
 #include "tools/artwork/Art.h"
-
 #include "tools/artwork/Shapes.h"
 
 namespace {

@@ -1,9 +1,8 @@
 // The labels around the board: coordinate strips, score digits, side labels and the
 // turn arrow. All sit on the wood, so they carry their own outline and shadow.
-#include "tools/artwork/Art.h"
-
 #include <string>
 
+#include "tools/artwork/Art.h"
 #include "tools/artwork/Lettering.h"
 #include "tools/artwork/Shapes.h"
 
@@ -22,8 +21,8 @@ Canvas makeStrip(ALLEGRO_FONT* font, bool letters) {
     for (int i = 0; i < count; ++i) {
         std::string glyph(1, static_cast<char>(letters ? 'a' + i : '1' + i));
         int x = letters ? ART_GLYPH_CELL * i : 0, y = letters ? 0 : ART_GLYPH_CELL * i;
-        Mask mask =
-            textMask(font, glyph, ART_GLYPH_CELL, ART_GLYPH_CELL, ART_GLYPH_CELL * 0.5f, ART_GLYPH_CELL * 0.5f);
+        Mask mask = textMask(font, glyph, ART_GLYPH_CELL, ART_GLYPH_CELL, ART_GLYPH_CELL * 0.5f,
+                             ART_GLYPH_CELL * 0.5f);
         paintLettering(canvas, mask, STYLE_STRIP, x, y);
     }
     return canvas;
