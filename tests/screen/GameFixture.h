@@ -105,7 +105,6 @@ protected:
             answer(label);
         }
     }
-    uint8_t square(int column, int row) const { return squareAt(game->board, column, row); }
     // Red at a1, Blue at b1 and `blueTail` Blue disks at the end of row 8: Red's only move, c1,
     // leaves Blue without a legal move and ends the game.
     void setUpLastMove(int blueTail = 0) {

@@ -73,7 +73,7 @@ TEST_F(GameFlow, WhileABoxIsOpenTheBoardIgnoresClicksTheComputerWaitsAndOnlyCtrl
     openBox();
     const int32_t arrowX = game->turnArrow.x;
     clickSquare(2, 4);
-    EXPECT_EQ(square(2, 4), LegalMark);
+    EXPECT_EQ(squareAt(game->board, 2, 4), LegalMark);
     EXPECT_NE(game->turnArrow.x, arrowX) << "the arrow keeps swinging";
     answer("No");
     game->newGame(OPPONENT_COMPUTER);
@@ -136,6 +136,6 @@ TEST_F(GameFlow, WhenEveryLineLosesTheComputerStillPlaysItsFirstLegalSquare) {
     game->board = RulesModel::picture({".RBRRRRR", red, red, red, red, red, red, red}).board(Blue);
     game->sideToMove = Blue;
     tick();
-    EXPECT_EQ(square(0, 0), Blue);
+    EXPECT_EQ(squareAt(game->board, 0, 0), Blue);
     EXPECT_EQ(game->state, STATE_GAME_OVER);
 }

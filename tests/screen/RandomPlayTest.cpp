@@ -162,18 +162,14 @@ protected:
         if (roll < 80) return clickGameButton(ACTION_NEW_GAME);
         if (roll < 86) send(ALLEGRO_EVENT_DISPLAY_CLOSE);
         if (roll >= 95) return clickGameButton(ACTION_QUIT_GAME);
-        const int x[2] = {int(random() % LAYOUT_SCREEN_WIDTH),  // pressed and released
-                          int(random() % LAYOUT_SCREEN_WIDTH)};
-        const int y[2] = {int(random() % LAYOUT_SCREEN_HEIGHT),  // at two places
-                          int(random() % LAYOUT_SCREEN_HEIGHT)};
-        moveTo(x[0], y[0]);
-        tick();
-        press();
-        tick();
-        moveTo(x[1], y[1]);
-        tick();
-        release();
-        tick();
+        for (int i = 0; i < 2; ++i) {  // pressed at one random place and released at another
+            const int x = random() % LAYOUT_SCREEN_WIDTH;
+            const int y = random() % LAYOUT_SCREEN_HEIGHT;
+            moveTo(x, y);
+            tick();
+            i == 0 ? press() : release();
+            tick();
+        }
     }
 
     Seen last{};
