@@ -99,7 +99,7 @@ TEST_F(Elements, HoldTheirLeftAndTopEdgesSquaresOnlyWhileMarkedAndAreNeverHovere
     const Button& undo = game->buttons[ACTION_UNDO_MOVE];  // disabled until a move
     moveTo(undo.x, undo.y);
     tick();
-    EXPECT_EQ(hoverObject, nullptr);
+    EXPECT_EQ(hoverObject, nullptr) << "a disabled button is never hovered";
     game->board = Board{};
     setSquare(game->board, 0, 0, LegalMark);
     const Object* const a1 = &game->cells[0];
