@@ -50,12 +50,9 @@ TEST(NinePatch, CornersKeepTheirSizeWhileEdgesAndTheCentreStretch) {
         for (const auto& r : rects) {  // every piece is 1 by 1; corners are never shrunk
             const int right = r[0] + std::max(r[2], 2) - 1, bottom = r[1] + std::max(r[3], 2) - 1;
             if (x < r[0] || y < r[1] || x > right || y > bottom) continue;
-            return regionColour(3 * (y == r[1]     ? 0
-                                     : y == bottom ? 2
-                                                   : 1) +
-                                (x == r[0]    ? 0
-                                 : x == right ? 2
-                                              : 1));
+            const int row = y == r[1] ? 0 : y == bottom ? 2 : 1;
+            const int column = x == r[0] ? 0 : x == right ? 2 : 1;
+            return regionColour(3 * row + column);
         }
         return BACKGROUND;
     });

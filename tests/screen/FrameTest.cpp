@@ -1,8 +1,6 @@
 #include "resources/Lookup.h"
 #include "resources/ResourceIds.h"
-#include "rules/Position.h"
 #include "tests/screen/GameFixture.h"
-#include "tests/support/RulesModel.h"
 #include "tests/support/TestSupport.h"
 
 namespace {
@@ -17,12 +15,12 @@ protected:
         game->draw();
     }
     // The w by h cell at (sx, sy) of picture `id` must be shown at (x, y).
-    void expectShown(int id, int sx, int sy, int w, int h, int x, int y, const std::string& what) {
+    void expectShown(int id, int sx, int sy, int w, int h, int x, int y) {
         ALLEGRO_BITMAP* expected = al_create_bitmap(w, h);
         al_set_target_bitmap(expected);
         al_draw_bitmap_region(dLibrary::bitmapResource(RES_WOOD), x, y, w, h, 0, 0, 0);
         al_draw_bitmap_region(dLibrary::bitmapResource(id), sx, sy, w, h, 0, 0, 0);
-        EXPECT_EQ(differingPixels(frame, x, y, expected, 0, 0, w, h), 0) << what;
+        EXPECT_EQ(differingPixels(frame, x, y, expected, 0, 0, w, h), 0);
         al_destroy_bitmap(expected);
     }
     // Whether the computer's banner shows: the middle of the frame differs from the same
@@ -56,17 +54,13 @@ TEST_F(Frame, ShowsEachSidesCountInTwoDigitsFromTheDigitCells) {
     // Blue's ends 4 pixels inside its right edge.
     const int redDigits = LAYOUT_BOARD_LEFT + 4 + label + 4;
     const int blueDigits = LAYOUT_BOARD_RIGHT - 4 - 2 * digit;
-    clickSquare(2, 4);
-    for (const auto& [red, blue] : {std::pair{4, 1}, {64, 0}}) {
-        game->redCount = red;
-        game->blueCount = blue;
-        render();
-        for (const auto& [left, count] : {std::pair{redDigits, red}, {blueDigits, blue}}) {
-            const std::string what =
-                "count " + std::to_string(count) + " at " + std::to_string(left);
-            expectShown(RES_DIGITS, count / 10 * digit, 0, digit, digit, left, top, what);
-            expectShown(RES_DIGITS, count % 10 * digit, 0, digit, digit, left + digit, top, what);
-        }
+    game->redCount = 64;
+    game->blueCount = 1;  // with its leading zero
+    render();
+    for (const auto& [left, count] : {std::pair{redDigits, 64}, {blueDigits, 1}}) {
+        SCOPED_TRACE("count " + std::to_string(count));
+        expectShown(RES_DIGITS, count / 10 * digit, 0, digit, digit, left, top);
+        expectShown(RES_DIGITS, count % 10 * digit, 0, digit, digit, left + digit, top);
     }
 }
 
@@ -75,12 +69,12 @@ TEST_F(Frame, ShowsTheLettersAboveAndTheNumbersLeftOfTheBoardCentredOnTheirSquar
     const int width = size(RES_GRID_NUMERIC, true), height = size(RES_GRID_ALPHA);
     const int stripEnd = LAYOUT_BOARD_TOP - 8;  // the strips end 8 pixels before the board
     for (int i = 0; i < 8; ++i) {
-        const std::string what = "glyph " + std::to_string(i);
+        SCOPED_TRACE("glyph " + std::to_string(i));
         const int centre = LAYOUT_BOARD_LEFT + LAYOUT_SQUARE_SIZE * i + LAYOUT_SQUARE_SIZE / 2;
         expectShown(RES_GRID_ALPHA, width * i, 0, width, height, centre - width / 2,
-                    stripEnd - height, what);
+                    stripEnd - height);
         expectShown(RES_GRID_NUMERIC, 0, height * i, width, height, stripEnd - width,
-                    centre - height / 2, what);
+                    centre - height / 2);
     }
 }
 
@@ -96,8 +90,7 @@ TEST_F(Frame, ShowsTheBannerOnlyWhileTheComputerIsAboutToMove) {
     // Red's c1 leaves Blue no move; the winner's "Yes" opens the opponent choice, and a close
     // request declined over it leaves that choice on screen with nobody about to move.
     game->newGame(OPPONENT_COMPUTER);
-    game->board = RulesModel::picture({"RB", "", "", "", "", "", "", ""}).board(Red);
-    CountDisks(*game);
+    setUpLastMove();
     clickSquare(2, 0);
     answerBoxes({"Yes"});
     openBox();

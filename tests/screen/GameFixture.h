@@ -11,6 +11,7 @@
 #include "screen/Input.h"
 #include "screen/Layout.h"
 #include "screen/ObjectList.h"
+#include "tests/support/RulesModel.h"
 
 // A set-up Game driven only through handleEvent with synthetic events, as the main loop
 // drives it. The tick reads levels, so a click is: move, tick, press, tick, release, tick.
@@ -104,7 +105,13 @@ protected:
             answer(label);
         }
     }
-    uint8_t square(int column, int row) const { return squareAt(game->board, column, row); }
+    // Red at a1, Blue at b1 and `blueTail` Blue disks at the end of row 8: Red's only move, c1,
+    // leaves Blue without a legal move and ends the game.
+    void setUpLastMove(int blueTail = 0) {
+        const std::string tail = std::string(8 - blueTail, '.') + std::string(blueTail, 'B');
+        game->board = RulesModel::picture({"RB", "", "", "", "", "", "", tail}).board(Red);
+        CountDisks(*game);
+    }
 
     Game* game = nullptr;
 };

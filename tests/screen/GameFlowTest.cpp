@@ -2,7 +2,6 @@
 #include <string>
 #include <vector>
 
-#include "rules/Rules.h"
 #include "tests/screen/GameFixture.h"
 #include "tests/support/RulesModel.h"
 
@@ -12,14 +11,6 @@ using GameFlow = GameFixture;
 using Elements = GameFixture;
 using Lines = std::vector<std::string>;
 
-// Red at a1, Blue at b1 and `blueTail` Blue disks at the end of row 8: Red's only move, c1,
-// leaves Blue without a legal move and ends the game.
-void setUpLastMove(Game& game, int blueTail) {
-    const std::string tail = std::string(8 - blueTail, '.') + std::string(blueTail, 'B');
-    game.board = RulesModel::picture({"RB", "", "", "", "", "", "", tail}).board(Red);
-    CountDisks(game);
-}
-
 Object* foundAt(int x, int y) {
     input.mouseX = x;
     input.mouseY = y;
@@ -28,7 +19,7 @@ Object* foundAt(int x, int y) {
 
 }  // namespace
 
-TEST_F(GameFlow, NoOrCancelKeepsTheOldGameAndItsOpponent) {
+TEST_F(GameFlow, NoOrCancelKeepsTheOldGameAndItsOpponentAndYesToTheCloseButtonQuits) {
     clickSquare(2, 4);
     const Board before = game->board;
     clickGameButton(ACTION_NEW_GAME);
@@ -43,6 +34,14 @@ TEST_F(GameFlow, NoOrCancelKeepsTheOldGameAndItsOpponent) {
     EXPECT_EQ(game->opponent, OPPONENT_HUMAN);
     EXPECT_EQ(game->history.size(), 1u);
     EXPECT_EQ(layerDepth(), 0u);
+    send(ALLEGRO_EVENT_DISPLAY_CLOSE);
+    answerBoxes({"No"});
+    tick();
+    EXPECT_EQ(game->enteredState, STATE_PLAYING);
+    send(ALLEGRO_EVENT_DISPLAY_CLOSE);
+    answerBoxes({"Yes"});
+    tick();
+    EXPECT_EQ(game->enteredState, STATE_QUIT);
 }
 
 TEST_F(GameFlow, TheLastMoveAnnouncesTheWinnerEvenAfterADeclinedQuitAndItsAnswersEndTheProgram) {
@@ -56,7 +55,7 @@ TEST_F(GameFlow, TheLastMoveAnnouncesTheWinnerEvenAfterADeclinedQuitAndItsAnswer
     for (const auto& c : cases) {
         endGame();
         startGame();
-        setUpLastMove(*game, c.blueTail);
+        setUpLastMove(c.blueTail);
         clickSquare(2, 0);
         if (!c.before.empty()) send(ALLEGRO_EVENT_DISPLAY_CLOSE);
         answerBoxes(c.before);
@@ -74,7 +73,7 @@ TEST_F(GameFlow, WhileABoxIsOpenTheBoardIgnoresClicksTheComputerWaitsAndOnlyCtrl
     openBox();
     const int32_t arrowX = game->turnArrow.x;
     clickSquare(2, 4);
-    EXPECT_EQ(square(2, 4), LegalMark);
+    EXPECT_EQ(squareAt(game->board, 2, 4), LegalMark);
     EXPECT_NE(game->turnArrow.x, arrowX) << "the arrow keeps swinging";
     answer("No");
     game->newGame(OPPONENT_COMPUTER);
@@ -96,53 +95,11 @@ TEST_F(GameFlow, WhileABoxIsOpenTheBoardIgnoresClicksTheComputerWaitsAndOnlyCtrl
     EXPECT_EQ(game->enteredState, STATE_QUIT);
 }
 
-TEST_F(GameFlow, TheCloseButtonAsksFirstAndOverAnotherBoxClosesOnlyItsOwn) {
-    game->newGame(OPPONENT_COMPUTER);
-    setUpLastMove(*game, 0);
-    clickSquare(2, 0);
-    answerBoxes({"Yes"});  // the winner box: the opponent choice follows
-    openBox();
-    send(ALLEGRO_EVENT_DISPLAY_CLOSE);
-    openBox();
-    EXPECT_EQ(topBoxLines(), Lines{"Are you sure that you want to quit the application?"});
-    answer("No");
-    EXPECT_EQ(layerDepth(), 1u);
-    answer("Computer");
-    EXPECT_EQ(layerDepth(), 0u);
-    EXPECT_EQ(game->redCount, 2);
-    send(ALLEGRO_EVENT_DISPLAY_CLOSE);
-    answerBoxes({"Yes"});
+TEST_F(Elements, HoldTheirLeftAndTopEdgesSquaresOnlyWhileMarkedAndAreNeverHoveredDisabled) {
+    const Button& undo = game->buttons[ACTION_UNDO_MOVE];  // disabled until a move
+    moveTo(undo.x, undo.y);
     tick();
-    EXPECT_EQ(game->enteredState, STATE_QUIT);
-}
-
-TEST_F(GameFlow, AClickIsAPressAndAReleaseOnTheSameEnabledElementAtTwoTicks) {
-    const Button& quit = game->buttons[ACTION_QUIT_GAME];
-    const Button& undo = game->buttons[ACTION_UNDO_MOVE];
-    const std::pair c5{204, 332}, onQuit{quit.x + 5, quit.y + 5};  // c5 is legal for Red
-    for (const auto& [from, to] : {std::pair{onQuit, c5}, {c5, onQuit}, {c5, c5}}) {
-        moveTo(from.first, from.second);
-        tick();
-        press();
-        if (from != to) {  // the same place: pressed and released between two ticks
-            tick();
-            moveTo(to.first, to.second);
-            tick();
-        }
-        release();
-        tick();
-    }
-    EXPECT_EQ(game->state, STATE_PLAYING);
-    EXPECT_EQ(square(2, 4), LegalMark);
-    EXPECT_EQ(hoverObject, &game->cells[8 * 4 + 2]);
-    for (const auto& [x, y] : {std::pair{undo.x + 5, undo.y + 5}, {76, 76}, {268, 268}}) {
-        moveTo(x, y);  // a disabled button, an empty unmarked square, a disk
-        tick();
-        EXPECT_EQ(hoverObject, nullptr) << x << "," << y;
-    }
-}
-
-TEST_F(Elements, AnElementHoldsItsLeftAndTopEdgesAndASquareIsFoundOnlyWhileMarked) {
+    EXPECT_EQ(hoverObject, nullptr) << "a disabled button is never hovered";
     game->board = Board{};
     setSquare(game->board, 0, 0, LegalMark);
     const Object* const a1 = &game->cells[0];
@@ -179,6 +136,6 @@ TEST_F(GameFlow, WhenEveryLineLosesTheComputerStillPlaysItsFirstLegalSquare) {
     game->board = RulesModel::picture({".RBRRRRR", red, red, red, red, red, red, red}).board(Blue);
     game->sideToMove = Blue;
     tick();
-    EXPECT_EQ(square(0, 0), Blue);
+    EXPECT_EQ(squareAt(game->board, 0, 0), Blue);
     EXPECT_EQ(game->state, STATE_GAME_OVER);
 }
