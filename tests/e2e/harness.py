@@ -185,14 +185,14 @@ class Game:
         """Waits until `count` enabled buttons show in BUTTON_REGIONS[where] and returns their
         centres, top to bottom and left to right: the column shows "New Game", "Undo Move"
         while it is enabled, and "Quit Game"; 0 waits for a box to close. A button is a band
-        of its face's centre colour, so the mouse is moved off them first."""
+        of the centre colour of an enabled face: plain, hovered or pressed."""
         x0, y0, x1, y1 = BUTTON_REGIONS[where]
-        face, centres = artwork("button.png"), []
-        self.park()
+        faces = {artwork(name) for name in ("button.png", "button_hover.png", "button_push.png")}
+        centres = []
 
         def shown():
             shot = Shot(self.window)
-            hits = [(x, y) for y in range(y0, y1, 2) for x in range(x0, x1) if shot.pixel(x, y) == face]
+            hits = [(x, y) for y in range(y0, y1, 2) for x in range(x0, x1) if shot.pixel(x, y) in faces]
             centres.clear()
             for ys in runs(sorted({y for _, y in hits})):
                 for xs in runs(sorted({x for x, y in hits if ys[0] <= y <= ys[-1]})):
