@@ -60,6 +60,7 @@ format-check: deps
 test-asan: deps
 	@JOBS=$(JOBS) bash tools/sanitizers/run-asan-tests
 
-# A short scripted game of the real $(BUILD)/tilecrest under valgrind memcheck in Xvfb.
+# The end-to-end play session (tests/e2e/test_play.py) with the real $(BUILD)/tilecrest
+# under valgrind memcheck in Xvfb; the report is $(BUILD)/valgrind.log.
 valgrind: build
 	@/usr/bin/python3 tools/valgrind/run-valgrind $(BUILD)

@@ -1,31 +1,27 @@
 """Runs the real tilecrest in a private Xvfb server, drives it with real X input (xdotool)
 and reads it back from the window's pixels, its log and its exit status.
 
-    with Game() as game:              # a private copy of build/tilecrest and its data
-        os.remove(game.install + "/data/fonts/arlrdbd.ttf")   # break it before starting
-        game.start()
-
-Game(executable=PATH, start_dir=DIR) starts PATH itself instead of a copy, from DIR (where
-reversi.log is written); PATH may be a command found on the PATH of `env`, the extra
-environment (a value of None removes a variable). Positions are in the game's 800 by 600 screen coordinates and are
-mapped onto the window at its current size. Every wait polls the window, the log or the
-process with a generous timeout, so a loaded machine only makes a run slower.
+Positions are in the game's 800 by 600 screen coordinates, mapped onto the window at its
+current size. Every wait polls the window, the log or the process with a generous timeout,
+so a loaded machine only makes a run slower.
 """
 
 import functools
 import os
-import re
 import shutil
 import subprocess
 import tempfile
 import time
 
-from Xlib import X, Xatom, display, error, protocol
+from Xlib import X, display, error, protocol
 
 BUILD_DIR = os.path.abspath(os.environ.get("TILECREST_BUILD_DIR") or
                             os.path.join(os.path.dirname(__file__), "..", "..", "build"))
 SCREEN_W, SCREEN_H = 800, 600
 START = ["........", "........", "........", "...RB...", "...BR...", "........", "........", "........"]
+# Where buttons are looked for in the unscaled window: the column beside the board and the
+# message boxes' band.
+BUTTON_REGIONS = {"column": (556, 0, 800, 600), "box": (0, 150, 800, 450)}
 
 
 def square(name):
@@ -34,29 +30,12 @@ def square(name):
 
 
 @functools.lru_cache(maxsize=None)
-def artwork(name, x=None, y=None):
-    """A pixel of one of the game's pictures as (r, g, b); its centre by default."""
+def artwork(name, where="center"):
+    """A pixel of one of the game's pictures as (r, g, b): its centre, or the corner that
+    `where` names as an ImageMagick gravity ("southeast")."""
     path = os.path.join(BUILD_DIR, "data", "bitmaps", name)
-    if x is None:
-        w, h = map(int, subprocess.run(["identify", "-format", "%w %h", path], check=True,
-                                       capture_output=True, text=True).stdout.split())
-        x, y = w // 2, h // 2
-    out = subprocess.run(["convert", path, "-crop", "1x1+%d+%d" % (x, y), "-depth", "8", "rgb:-"],
-                         check=True, capture_output=True).stdout
-    return tuple(out[:3])
-
-
-def manifest():
-    """The files the asset manifest's tables load, in order: the bitmaps, then the frames,
-    each as the path the log names."""
-    with open(os.path.join(os.path.dirname(__file__), "..", "..", "app", "AssetTables.h")) as f:
-        tables = f.read()
-    bitmaps = re.findall(r'ENTRY_LOAD, "([^"]+)"', tables)
-    return ["data/bitmaps/" + name for name in bitmaps], re.findall(r'RES_\w+, "(data/[^"]+)"', tables)
-
-
-def disks(board):
-    return sum(8 - row.count(".") for row in board)
+    command = ["convert", path, "-gravity", where, "-crop", "1x1+0+0", "-depth", "8", "rgb:-"]
+    return tuple(subprocess.run(command, check=True, capture_output=True).stdout[:3])
 
 
 def near(a, b, tolerance=24):
@@ -64,11 +43,19 @@ def near(a, b, tolerance=24):
 
 
 def counts(lines):
-    """The created and freed totals at the end of a log."""
-    found = {line.split(": ")[0]: int(line.split(": ")[1]) for line in lines if line.startswith("Objects ")}
-    if len(found) != 2:
-        raise AssertionError("the log does not end with the created and freed counts")
-    return found["Objects created"], found["Objects freed"]
+    found = dict(line.split(": ") for line in lines if line.startswith("Objects "))
+    return int(found["Objects created"]), int(found["Objects freed"])
+
+
+def runs(values):
+    """Sorted numbers split where they jump by more than 2."""
+    groups = []
+    for v in values:
+        if groups and v - groups[-1][-1] <= 2:
+            groups[-1].append(v)
+        else:
+            groups.append([v])
+    return groups
 
 
 class Shot:
@@ -88,11 +75,13 @@ class Shot:
 
 
 class Game:
+    """A private copy of build/tilecrest and its data, or `executable` (a path, or a command
+    found on the PATH of `env`, the extra environment where None removes a variable) started
+    from `start_dir`. `log_dir`: where reversi.log is expected (the starting folder by
+    default); `hold`: seconds each button and key is held; `patience` scales every wait."""
+
     def __init__(self, executable=None, start_dir=None, wrapper=(), hold=0.2, patience=1, env=None,
                  log_dir=None):
-        """`hold`: seconds each button and key is held; `patience` scales every timeout and
-        the pause between polls; `wrapper`: a command to run the game under; `log_dir`: where
-        the game is expected to write reversi.log (the starting folder by default)."""
         self.root = tempfile.mkdtemp(prefix="tilecrest-e2e-")
         if executable is None:
             install = os.path.join(self.root, "install")
@@ -115,15 +104,11 @@ class Game:
         os.close(write_fd)
         with os.fdopen(read_fd) as pipe:
             self.display_name = ":" + pipe.readline().strip()
-        if self.display_name == ":":
-            self.xvfb.wait()
-            raise RuntimeError("Xvfb did not start")
         try:
             self.x = display.Display(self.display_name)
         except Exception:
             self.xvfb.terminate()
             raise
-        self.root_window = self.x.screen().root
         return self
 
     def __exit__(self, kind, value, trace):
@@ -143,29 +128,27 @@ class Game:
             shutil.rmtree(self.root, ignore_errors=True)
 
     def env(self):
-        env = dict(os.environ, DISPLAY=self.display_name, NO_AT_BRIDGE="1", GDK_BACKEND="x11", **self.extra_env)
+        env = dict(os.environ, DISPLAY=self.display_name, NO_AT_BRIDGE="1", GDK_BACKEND="x11",
+                   **self.extra_env)
         return {name: value for name, value in env.items() if value is not None}
 
     def start(self):
         with open(os.path.join(self.root, "output.txt"), "wb") as output:
-            self.process = subprocess.Popen(self.wrapper + [self.executable], cwd=self.start_dir, env=self.env(),
-                                            stdout=output, stderr=subprocess.STDOUT)
-        return self
+            self.process = subprocess.Popen(self.wrapper + [self.executable], cwd=self.start_dir,
+                                            env=self.env(), stdout=output, stderr=subprocess.STDOUT)
 
     def running(self):
         return self.process is not None and self.process.poll() is None
 
     def wait_exit(self, timeout=20):
-        try:
-            return self.process.wait(timeout=timeout * self.patience)
-        except subprocess.TimeoutExpired:
-            raise AssertionError("the game did not end within %d s" % (timeout * self.patience))
+        self.wait_until(lambda: not self.running(), "the game ends", timeout, while_running=False)
+        return self.process.returncode
 
     def wait_until(self, condition, what, timeout=20, while_running=True):
         """Polls condition() until it holds; fails when the game ends first (unless told not
         to). A window that changes while it is read just counts as "not yet"."""
         deadline = time.monotonic() + timeout * self.patience
-        while True:
+        while time.monotonic() < deadline:
             if while_running and not self.running():
                 raise AssertionError("the game ended (status %s) before %s" % (self.process.poll(), what))
             try:
@@ -174,23 +157,12 @@ class Game:
                 result = None
             if result:
                 return result
-            if time.monotonic() > deadline:
-                raise AssertionError("no sign within %d s that %s" % (timeout * self.patience, what))
             time.sleep(0.1 * self.patience)
+        raise AssertionError("no sign within %d s that %s" % (timeout * self.patience, what))
 
-    # -- what the game shows ------------------------------------------------------------
     def find_window(self, title):
-        for window in self.root_window.query_tree().children:
-            try:
-                name = window.get_full_property(Xatom.WM_NAME, X.AnyPropertyType)  # often UTF8_STRING
-                value = name.value if name else b""
-                if isinstance(value, str):
-                    value = value.encode()
-                if value == title.encode() and window.get_attributes().map_state == X.IsViewable:
-                    return window
-            except error.XError:
-                pass  # gone meanwhile
-        return None
+        found = self.xdotool("search", "--onlyvisible", "--name", "^%s$" % title, check=False).split()
+        return self.x.create_resource_object("window", int(found[0])) if found else None
 
     def wait_ready(self, timeout=30):
         """Waits for the window and its first frame of the start position: only then do the
@@ -198,80 +170,57 @@ class Game:
         self.window = self.wait_until(lambda: self.find_window("Tilecrest"), "the window shows", timeout)
         self.wait_board(START, "the start position is drawn", timeout)
 
-    def shot(self):
-        return Shot(self.window)
-
     def board(self):
         """The board on screen, a row of "R" (red), "B" (blue) and "." (no disk) per rank."""
-        shot, red, blue = self.shot(), artwork("red_disk.png"), artwork("blue_disk.png")
+        shot, red, blue = Shot(self.window), artwork("red_disk.png"), artwork("blue_disk.png")
         disk = lambda colour: "R" if near(colour, red) else "B" if near(colour, blue) else "."
         return ["".join(disk(shot.at(*square(c + r))) for c in "abcdefgh") for r in "12345678"]
 
     def wait_board(self, expected, what, timeout=20):
-        """Waits until the board on screen is `expected` (rows as board() gives them, or a
-        test of them) and returns it."""
+        """Waits until the board on screen is `expected`, or passes that test, and returns it."""
         test = expected if callable(expected) else expected.__eq__
+        return self.wait_until(lambda: test(board := self.board()) and board, what, timeout)
+
+    def buttons(self, count, where, timeout=20):
+        """Waits until `count` enabled buttons show in BUTTON_REGIONS[where] and returns their
+        centres, top to bottom and left to right: the column shows "New Game", "Undo Move"
+        while it is enabled, and "Quit Game"; 0 waits for a box to close. A button is a band
+        of the centre colour of an enabled face: plain, hovered or pressed."""
+        x0, y0, x1, y1 = BUTTON_REGIONS[where]
+        faces = {artwork(name) for name in ("button.png", "button_hover.png", "button_push.png")}
+        centres = []
 
         def shown():
-            board = self.board()
-            return test(board) and board
+            shot = Shot(self.window)
+            hits = [(x, y) for y in range(y0, y1, 2) for x in range(x0, x1) if shot.pixel(x, y) in faces]
+            centres.clear()
+            for ys in runs(sorted({y for _, y in hits})):
+                for xs in runs(sorted({x for x, y in hits if ys[0] <= y <= ys[-1]})):
+                    if xs[-1] - xs[0] >= 40:
+                        centres.append(((xs[0] + xs[-1]) // 2, (ys[0] + ys[-1]) // 2))
+            return len(centres) == count
 
-        return self.wait_until(shown, what, timeout)
-
-    def buttons(self, x0, y0, x1, y1):
-        """Centres of the enabled buttons in a region of the unscaled window, found as the
-        bands of a button face's centre colour; the mouse is moved off them first."""
-        self.park()
-        time.sleep(0.1)
-        shot, face = self.shot(), artwork("button.png")
-        hits = [(x, y) for y in range(y0, y1, 2) for x in range(x0, x1) if shot.pixel(x, y) == face]
-        centres = []
-        for ys in runs(sorted({y for _, y in hits})):
-            for xs in runs(sorted({x for x, y in hits if ys[0] <= y <= ys[-1]})):
-                if xs[-1] - xs[0] >= 40:
-                    centres.append(((xs[0] + xs[-1]) // 2, (ys[0] + ys[-1]) // 2))
+        self.wait_until(shown, "the %s shows %d buttons" % (where, count), timeout)
         return centres
 
-    def wait_buttons(self, count, region, what, timeout):
-        found = []
-
-        def shown():
-            found[:] = self.buttons(*region)
-            return len(found) == count
-
-        self.wait_until(shown, "%s shows %d buttons" % (what, count), timeout)
-        return found
-
-    def game_buttons(self, count, timeout=20):
-        """Waits until the column beside the board shows `count` enabled buttons: "New Game",
-        "Undo Move" while it is enabled, and "Quit Game", top to bottom."""
-        return self.wait_buttons(count, (556, 0, 800, 600), "the column beside the board", timeout)
-
-    def box_buttons(self, count, timeout=20):
-        """Waits until the message box in the middle band shows `count` buttons, left to
-        right; 0 waits for it to close."""
-        return self.wait_buttons(count, (0, 150, 800, 450), "the message box", timeout)
-
     # -- input: the game reads button and key levels once per tick, so each is held -----
-    def to_root(self, x, y):
-        g, origin = self.window.get_geometry(), self.root_window.translate_coords(self.window, 0, 0)
-        return origin.x + x * g.width // SCREEN_W, origin.y + y * g.height // SCREEN_H
-
     def xdotool(self, *args, check=True):
-        subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env(), check=check, capture_output=True)
+        command = ["xdotool"] + [str(a) for a in args]
+        return subprocess.run(command, env=self.env(), check=check, capture_output=True, text=True).stdout
 
-    def click_root(self, x, y):
-        self.xdotool("mousemove", x, y, "mousedown", 1)
+    def click_in(self, window, x, y):  # in the window's own pixels
+        self.xdotool("mousemove", "--window", window.id, x, y, "mousedown", 1)
         time.sleep(self.hold)
         self.xdotool("mouseup", 1)
         time.sleep(self.hold)  # a tick must see the release before the mouse moves on
 
     def click(self, x, y):
-        self.click_root(*self.to_root(x, y))
+        g = self.window.get_geometry()
+        self.click_in(self.window, x * g.width // SCREEN_W, y * g.height // SCREEN_H)
 
     def park(self):
         """Moves the mouse to the bottom left corner, where nothing can be hovered."""
-        self.xdotool("mousemove", *self.to_root(2, SCREEN_H - 2))
+        self.xdotool("mousemove", "--window", self.window.id, 2, self.window.get_geometry().height - 2)
 
     def ctrl_x(self):
         self.park()  # keys go to the window under the pointer
@@ -279,16 +228,19 @@ class Game:
         time.sleep(self.hold)
         self.xdotool("keyup", "ctrl+x", check=False)  # the game may have quit on the key-down
 
+    def play_c5_and_quit(self):
+        """Red plays c5 with a click, then Ctrl+X quits; returns the exit status."""
+        self.click(*square("c5"))
+        self.wait_board(lambda board: board[4] == "..RRR...", "a click plays c5")
+        self.ctrl_x()
+        return self.wait_exit()
+
     def request_close(self):
         """WM_DELETE_WINDOW, which a window manager sends for the close button."""
         protocols, delete = (self.x.intern_atom(name) for name in ("WM_PROTOCOLS", "WM_DELETE_WINDOW"))
         event = protocol.event.ClientMessage(window=self.window, client_type=protocols,
                                              data=(32, [delete, X.CurrentTime, 0, 0, 0]))
         self.window.send_event(event, event_mask=X.NoEventMask)
-        self.x.sync()
-
-    def resize(self, width, height):
-        self.window.configure(width=width, height=height)
         self.x.sync()
 
     def click_native_box(self, title):
@@ -299,27 +251,12 @@ class Game:
         def closed():
             time.sleep(0.5)
             if self.find_window(title):
-                g, origin = box.get_geometry(), self.root_window.translate_coords(box, 0, 0)
-                self.click_root(origin.x + g.width // 2, origin.y + g.height - 18)
+                g = box.get_geometry()
+                self.click_in(box, g.width // 2, g.height - 18)
             return not self.find_window(title)
 
         self.wait_until(closed, "the box %r closes" % title, 30, while_running=False)
 
-    # -- the log --------------------------------------------------------------------------
     def log(self):
-        try:
-            with open(os.path.join(self.log_dir, "reversi.log")) as f:
-                return f.read().split("\n")
-        except (FileNotFoundError, IsADirectoryError):
-            return []
-
-
-def runs(values):
-    """Sorted numbers split where they jump by more than 2."""
-    groups = []
-    for v in values:
-        if groups and v - groups[-1][-1] <= 2:
-            groups[-1].append(v)
-        else:
-            groups.append([v])
-    return groups
+        with open(os.path.join(self.log_dir, "reversi.log")) as f:
+            return f.read().split("\n")

@@ -1,8 +1,7 @@
 """The installed game: `cmake --install` into a temporary prefix, and the .deb that CPack
-builds, checked by the desktop, AppStream and Debian validators and unpacked with dpkg-deb.
-Each is started the way a player starts it, through its command on the path from another
-folder (and through the menu entry's command), and quit with Ctrl+X.
-"""
+builds, checked by the desktop, AppStream and Debian validators. Each is started as a player
+starts it, by its command on the path from another folder (and by the menu entry's), played
+and quit with Ctrl+X."""
 
 import glob
 import os
@@ -21,21 +20,14 @@ def run(*args, **kwargs):
 
 class InstallTest(unittest.TestCase):
     def setUp(self):
-        self.tmp = tempfile.TemporaryDirectory(prefix="tilecrest-install-")
-        self.root = self.tmp.name
+        self.root = self.enterContext(tempfile.TemporaryDirectory(prefix="tilecrest-install-"))
 
-    def tearDown(self):
-        self.tmp.cleanup()
-
-    def play_and_quit(self, command, start_dir, **options):
-        os.makedirs(start_dir, exist_ok=True)
-        with Game(executable=command, start_dir=start_dir, **options) as game:
+    def play_and_quit(self, command, **options):
+        with Game(executable=command, **options) as game:
             game.start()
             game.wait_ready()
-            game.ctrl_x()
-            self.assertEqual(game.wait_exit(), 0)
-            created, freed = counts(game.log())
-            self.assertEqual(created, freed)
+            self.assertEqual(game.play_c5_and_quit(), 0)
+            self.assertEqual(*counts(game.log()), "objects created and freed")
 
     def on_path(self, folder):
         return {"PATH": folder + os.pathsep + os.environ.get("PATH", "")}
@@ -47,18 +39,18 @@ class InstallTest(unittest.TestCase):
         self.assertEqual(run("desktop-file-validate", entry).stdout, "")
         run("appstreamcli", "validate-tree", "--no-net", prefix)  # the metainfo and its desktop entry
         for size in (48, 64, 128, 256):
-            icon = os.path.join(prefix, "share", "icons", "hicolor", "%dx%d" % (size, size), "apps", APP_ID + ".png")
+            icon = "%s/share/icons/hicolor/%dx%d/apps/%s.png" % (prefix, size, size, APP_ID)
             self.assertEqual(run("identify", "-format", "%w %h", icon).stdout, "%d %d" % (size, size))
 
         # From a terminal: the log lands in the starting folder, the data is found beside the game.
-        self.play_and_quit("tilecrest", os.path.join(self.root, "start"), env=self.on_path(os.path.join(prefix, "bin")))
+        self.play_and_quit("tilecrest", env=self.on_path(os.path.join(prefix, "bin")))
         self.assertFalse(os.path.exists(os.path.join(prefix, "lib", "tilecrest", "reversi.log")))
 
         # From the menu, whose folder is the home folder: the log goes to the state folder.
         home = os.path.join(self.root, "home")
         with open(entry) as f:
             (command,) = [line.split("=", 1)[1].strip() for line in f if line.startswith("Exec=")]
-        self.play_and_quit(command, home, env={"HOME": home, "XDG_STATE_HOME": None},
+        self.play_and_quit(command, start_dir=home, env={"HOME": home, "XDG_STATE_HOME": None},
                            log_dir=os.path.join(home, ".local", "state", "tilecrest"))
         self.assertFalse(os.path.exists(os.path.join(home, "reversi.log")))
 
@@ -71,15 +63,9 @@ class InstallTest(unittest.TestCase):
         self.assertEqual(lint.returncode, 0, lint.stdout)
         tree = os.path.join(self.root, "tree")
         run("dpkg-deb", "-x", deb, tree)
-        programs = set()
-        for folder, _, files in os.walk(tree):
-            for name in files:
-                path = os.path.join(folder, name)
-                if not os.path.islink(path) and os.access(path, os.X_OK):
-                    programs.add(os.path.relpath(path, tree))
-        self.assertEqual(programs, {"usr/lib/tilecrest/tilecrest", "usr/lib/tilecrest/menu-launcher"})
-        self.play_and_quit("tilecrest", os.path.join(self.root, "start"),
-                           env=self.on_path(os.path.join(tree, "usr", "games")))
+        programs = run("find", tree, "-type", "f", "-perm", "/111", "-printf", "%P\n").stdout.split()
+        self.assertEqual(set(programs), {"usr/lib/tilecrest/tilecrest", "usr/lib/tilecrest/menu-launcher"})
+        self.play_and_quit("tilecrest", env=self.on_path(os.path.join(tree, "usr", "games")))
 
 
 if __name__ == "__main__":

@@ -4,7 +4,7 @@ without the optional loading picture."""
 import os
 import unittest
 
-from harness import START, Game, artwork, counts, near, square
+from harness import START, Game, Shot, artwork, counts, near
 
 
 class WindowTest(unittest.TestCase):
@@ -16,18 +16,15 @@ class WindowTest(unittest.TestCase):
             self.assertIn('\tBitmap "data/bitmaps/loading.png" could not be loaded', game.log())
 
             # Different factors across and down, so that swapped or missing ones show.
-            game.resize(1200, 750)
-            game.wait_until(lambda: game.shot().width == 1200 and game.board() == START,
+            game.window.configure(width=1200, height=750)
+            game.x.sync()
+            game.wait_until(lambda: Shot(game.window).width == 1200 and game.board() == START,
                             "the board is drawn over the resized window")
-            corner = game.shot().pixel(1199, 749)
-            self.assertTrue(near(corner, artwork("wood.png", 799, 599)), "the frame reaches the corner: %s" % (corner,))
+            corner, frame = Shot(game.window).pixel(1199, 749), artwork("wood.png", "southeast")
+            self.assertTrue(near(corner, frame), "the frame reaches the corner: %s" % (corner,))
 
-            game.click(*square("c5"))  # at window (306, 415)
-            game.wait_board(lambda board: board[4] == "..RRR...", "the click plays c5")
-            game.ctrl_x()
-            self.assertEqual(game.wait_exit(), 0)
-            created, freed = counts(game.log())
-            self.assertEqual(created, freed)
+            self.assertEqual(game.play_c5_and_quit(), 0)  # the click at window (306, 415)
+            self.assertEqual(*counts(game.log()), "objects created and freed")
 
 
 if __name__ == "__main__":
