@@ -166,15 +166,18 @@ bool Game::computerPlaysBlue() const {
 // finished game leaves the computer nothing to do: it would search in vain at every tick
 // and its banner would cover the box.
 bool Game::computerToMove() const {
-    return enteredState == STATE_PLAYING && layerDepth() == 0 && computerPlaysBlue() &&
-           CollectMoves(board).count > 0;
+    return enteredState == STATE_PLAYING && layerDepth() == 0 && computerPlaysBlue() && !finished();
+}
+
+// The side to move has no marked square: there is no passing, so the game is over.
+bool Game::finished() const {
+    return CollectMoves(board).count == 0;
 }
 
 // A close request can overwrite the game-over request of the move that ended the game;
 // declining to quit must still announce that game's winner.
 int32_t Game::stateAfterQuitDeclined() const {
-    const bool finished = CollectMoves(board).count == 0;
-    return finished && layerDepth() == 0 ? STATE_GAME_OVER : STATE_PLAYING;
+    return finished() && layerDepth() == 0 ? STATE_GAME_OVER : STATE_PLAYING;
 }
 
 void Game::playMove(int column, int row) {
@@ -187,11 +190,9 @@ void Game::playComputerMove() {
     Move move = ComputeMove(board, Blue);
     if (move == NoMove) {
         // Every line loses: the search found nothing above its floor. Blue still has to
-        // move (the game would be over otherwise), so play its first legal square rather
-        // than search again at every tick.
-        CandidateMoves candidates = CollectMoves(board);
-        if (candidates.count == 0) return;
-        move = candidates.moves[0];
+        // move (computerToMove holds only while it can), so play its first legal square
+        // rather than search again at every tick.
+        move = CollectMoves(board).moves[0];
     }
     playMove(move.column, move.row);
 }

@@ -57,6 +57,7 @@ private:
     bool quitKeysDown() const;
     bool computerPlaysBlue() const;
     bool computerToMove() const;
+    bool finished() const;
 
     void drawScore() const;
     void drawCoordinates() const;
