@@ -48,7 +48,7 @@ class InstallTest(unittest.TestCase):
         self.assertEqual(run("desktop-file-validate", entry).stdout, "")
         run("appstreamcli", "validate-tree", "--no-net", prefix)  # the metainfo and its desktop entry
         self.font_target("", prefix)
-        for size in (48, 64, 128, 256):
+        for size in (16, 24, 32, 48, 64, 128, 256, 512):
             icon = "%s/share/icons/hicolor/%dx%d/apps/%s.png" % (prefix, size, size, APP_ID)
             self.assertEqual(run("identify", "-format", "%w %h", icon).stdout, "%d %d" % (size, size))
 
