@@ -34,7 +34,8 @@ bool failing(const char* name, void* caller) {
     static int calls = 0;
     const char* chosen = std::getenv("TILECREST_FAIL");
     const size_t length = std::strlen(name);
-    if (!chosen || std::strncmp(chosen, name, length) != 0 || (chosen[length] && chosen[length] != ':'))
+    if (!chosen || std::strncmp(chosen, name, length) != 0 ||
+        (chosen[length] && chosen[length] != ':'))
         return false;
     if (!inGame(caller)) return false;
     return ++calls == (chosen[length] ? std::atoi(chosen + length + 1) : 1);
@@ -49,11 +50,11 @@ __attribute__((constructor)) void countOneLeak() {
 }  // namespace
 
 // Defines `name` to fail with `failure` when chosen, and otherwise to call Allegro's own.
-#define FAILING(result, name, parameters, arguments, failure)                                    \
-    extern "C" result name parameters {                                                          \
-        if (failing(#name, __builtin_return_address(0))) return failure;                         \
-        static auto real = reinterpret_cast<result(*) parameters>(dlsym(RTLD_NEXT, #name));      \
-        return real arguments;                                                                   \
+#define FAILING(result, name, parameters, arguments, failure)                               \
+    extern "C" result name parameters {                                                     \
+        if (failing(#name, __builtin_return_address(0))) return failure;                    \
+        static auto real = reinterpret_cast<result(*) parameters>(dlsym(RTLD_NEXT, #name)); \
+        return real arguments;                                                              \
     }
 
 // al_init() is a macro over al_install_system.
