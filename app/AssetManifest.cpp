@@ -5,11 +5,11 @@
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_font.h>
 
+#include "app/ObjectCounters.h"
 #include "resources/Bitmap.h"
 #include "resources/NinePatch.h"
 #include "resources/Registry.h"
 #include "resources/ResourceIds.h"
-#include "rules/ObjectCounters.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "resources/NinePatch.h"
 
 #include "app/Log.h"
+#include "app/ObjectCounters.h"
 #include "resources/Bitmap.h"
-#include "rules/ObjectCounters.h"
 
 namespace dLibrary {
 

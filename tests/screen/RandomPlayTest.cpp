@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "rules/ObjectCounters.h"
+#include "app/ObjectCounters.h"
 #include "tests/screen/GameFixture.h"
 #include "tests/support/RulesModel.h"
 
