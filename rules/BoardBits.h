@@ -126,15 +126,17 @@ inline uint64_t step(uint64_t bits) {
 }
 
 // Empty squares from which a walk against this step's heading crosses one or more
-// opponent disks and ends on an own disk: the legal squares for one direction.
+// opponent disks and ends on an own disk: the legal squares for one direction. A run holds
+// at most six disks: one step, then two doubling steps of two.
 template <int Shift, uint64_t Keep>
 inline uint64_t legalAlong(uint64_t own, uint64_t opponent, uint64_t empty) {
-    uint64_t line = step<Shift, Keep>(own) & opponent;
-    line |= step<Shift, Keep>(line) & opponent;
-    line |= step<Shift, Keep>(line) & opponent;
-    line |= step<Shift, Keep>(line) & opponent;
-    line |= step<Shift, Keep>(line) & opponent;
-    line |= step<Shift, Keep>(line) & opponent;
+    // Opponent disks a step can reach without wrapping around a row end.
+    const uint64_t through = opponent & Keep;
+    uint64_t line = step<Shift, ~0ull>(own) & through;
+    line |= step<Shift, ~0ull>(line) & through;
+    const uint64_t pairs = through & step<Shift, ~0ull>(through);
+    line |= step<2 * Shift, ~0ull>(line) & pairs;
+    line |= step<2 * Shift, ~0ull>(line) & pairs;
     return step<Shift, Keep>(line) & empty;
 }
 
@@ -191,7 +193,8 @@ struct ScalarBits {
     }
 
     // The enclosed disks of a move, as flippedSquares below gives them.
-    static int flippedSquares(int start, uint64_t own, uint64_t opponent, uint16_t* squares);
+    static int flippedSquares(int start, uint64_t own, uint64_t opponent, uint16_t* squares,
+                              uint64_t& flipped);
 
     static LegalSquares legalSquares(uint64_t own, uint64_t opponent) {
         const uint64_t empty = ~(own | opponent);
@@ -245,11 +248,12 @@ constexpr int bitStep(int direction) {
 
 // How many opponent disks a disk of `own` placed on bit `start` encloses in one direction:
 // the run of opponent disks from the neighbour on, counted only when an own disk closes it.
-// The run is unbroken, so the disks are the first entries of RAYS.walk.
+// The run is unbroken, so the disks are the first entries of RAYS.walk; `run` gets their bits.
 template <int D>
-inline int flipCount(int start, uint64_t own, uint64_t opponent) {
+inline int flipCount(int start, uint64_t own, uint64_t opponent, uint64_t& run) {
     constexpr int STEP = bitStep(D);
-    const uint64_t stops = RAYS.squares[D][start] & ~opponent;
+    const uint64_t ray = RAYS.squares[D][start];
+    const uint64_t stops = ray & ~opponent;
     int stop;
     uint64_t first;
     if constexpr (STEP > 0) {
@@ -260,55 +264,68 @@ inline int flipCount(int start, uint64_t own, uint64_t opponent) {
         stop = highestBit(stops | 1);
         first = (1ull << stop) & stops;
     }
-    const int distance = STEP > 0 ? (stop - start) / STEP : (start - stop) / -STEP;
-    // A multiplication, not a branch: whether a run is closed is as good as random.
-    return (distance - 1) * static_cast<int>((first & own) != 0);
+    // Unsigned, as the difference is never negative: a division by 7 or 9 then needs no
+    // sign correction.
+    const int distance =
+        static_cast<int>(STEP > 0 ? unsigned(stop - start) / STEP : unsigned(start - stop) / -STEP);
+    // Masks and multiplications, not branches: whether a run is closed is as good as random.
+    const bool closed = (first & own) != 0;
+    // The ray's squares short of the first one that is not the opponent's.
+    run = ray & (STEP > 0 ? first - 1 : 0 - (first << 1)) & (0 - static_cast<uint64_t>(closed));
+    return (distance - 1) * static_cast<int>(closed);
 }
 
 inline int flipCount(int direction, int start, uint64_t own, uint64_t opponent) {
+    uint64_t run;
     switch (direction) {
         case 0:
-            return flipCount<0>(start, own, opponent);
+            return flipCount<0>(start, own, opponent, run);
         case 1:
-            return flipCount<1>(start, own, opponent);
+            return flipCount<1>(start, own, opponent, run);
         case 2:
-            return flipCount<2>(start, own, opponent);
+            return flipCount<2>(start, own, opponent, run);
         case 3:
-            return flipCount<3>(start, own, opponent);
+            return flipCount<3>(start, own, opponent, run);
         case 4:
-            return flipCount<4>(start, own, opponent);
+            return flipCount<4>(start, own, opponent, run);
         case 5:
-            return flipCount<5>(start, own, opponent);
+            return flipCount<5>(start, own, opponent, run);
         case 6:
-            return flipCount<6>(start, own, opponent);
+            return flipCount<6>(start, own, opponent, run);
         default:
-            return flipCount<7>(start, own, opponent);
+            return flipCount<7>(start, own, opponent, run);
     }
 }
 
 // The enclosed disks of a move on bit `start`, each as column | row << 8: direction 0 to 7,
-// each from the nearest disk outward. `squares` needs room for 64 entries; returns how many.
-inline int flippedSquares(int start, uint64_t own, uint64_t opponent, uint16_t* squares) {
+// each from the nearest disk outward. `squares` needs room for 64 entries; returns how many
+// and sets `flipped` to their bits.
+inline int flippedSquares(int start, uint64_t own, uint64_t opponent, uint16_t* squares,
+                          uint64_t& flipped) {
     int count = 0;
-    // Each direction copies its whole walk and keeps only the enclosed part.
-    const auto note = [&](int d, int flips) {
+    flipped = 0;
+    // Each direction copies its whole walk and keeps only the enclosed part. `run` is read
+    // here, after flipCount has set it.
+    const auto note = [&](int d, int flips, const uint64_t& run) {
         std::memcpy(squares + count, RAYS.walk[d][start], sizeof RAYS.walk[d][start]);
         count += flips;
+        flipped |= run;
     };
-    note(0, flipCount<0>(start, own, opponent));
-    note(1, flipCount<1>(start, own, opponent));
-    note(2, flipCount<2>(start, own, opponent));
-    note(3, flipCount<3>(start, own, opponent));
-    note(4, flipCount<4>(start, own, opponent));
-    note(5, flipCount<5>(start, own, opponent));
-    note(6, flipCount<6>(start, own, opponent));
-    note(7, flipCount<7>(start, own, opponent));
+    uint64_t run;
+    note(0, flipCount<0>(start, own, opponent, run), run);
+    note(1, flipCount<1>(start, own, opponent, run), run);
+    note(2, flipCount<2>(start, own, opponent, run), run);
+    note(3, flipCount<3>(start, own, opponent, run), run);
+    note(4, flipCount<4>(start, own, opponent, run), run);
+    note(5, flipCount<5>(start, own, opponent, run), run);
+    note(6, flipCount<6>(start, own, opponent, run), run);
+    note(7, flipCount<7>(start, own, opponent, run), run);
     return count;
 }
 
-inline int ScalarBits::flippedSquares(int start, uint64_t own, uint64_t opponent,
-                                      uint16_t* squares) {
-    return boardbits::flippedSquares(start, own, opponent, squares);
+inline int ScalarBits::flippedSquares(int start, uint64_t own, uint64_t opponent, uint16_t* squares,
+                                      uint64_t& flipped) {
+    return boardbits::flippedSquares(start, own, opponent, squares, flipped);
 }
 
 }  // namespace boardbits

@@ -59,9 +59,10 @@ inline int32_t level(const Board& board, const rulekernels::SearchState& state, 
         // A loop of its own lets the compiler drop what nobody reads of a leaf's board.
         for (uint64_t moves = candidates; moves != 0; moves &= moves - 1) {
             Board child = board;
-            const rulekernels::SearchState next = rulekernels::searchMove<typename Kernel::Bits>(
+            const rulekernels::LeafState next = rulekernels::searchLeafMove<typename Kernel::Bits>(
                 child, state, boardbits::lowestBit(moves) ^ 7, side);
-            const int32_t value = -SIGN * evaluateSums(next.redMinusBlue, next.marks, opponent);
+            const int32_t value =
+                -SIGN * evaluateSums(next.redMinusBlue, next.opponentCanMove, opponent);
             if (MAXIMISE ? value > best : value < best) best = value;
         }
         return best;

@@ -30,7 +30,8 @@ Processor readProcessor() {
     __get_cpuid(1, &eax, &ebx, &ecx, &edx);
     const uint32_t baseFamily = eax >> 8 & 0xF;
     processor.family = baseFamily + (baseFamily == 0xF ? (eax >> 20 & 0xFF) : 0);
-    processor.model = (eax >> 4 & 0xF) | ((baseFamily == 6 || baseFamily == 0xF) ? (eax >> 12 & 0xF0) : 0);
+    processor.model =
+        (eax >> 4 & 0xF) | ((baseFamily == 6 || baseFamily == 0xF) ? (eax >> 12 & 0xF0) : 0);
     const bool popcnt = ecx >> 23 & 1;
     // AVX registers are usable only when the system saves them (OSXSAVE, then XCR0).
     const bool xsave = ecx >> 27 & 1;
@@ -44,9 +45,10 @@ Processor readProcessor() {
     if (__get_cpuid(0x80000001, &eax, &ebx, &extended, &edx) == 0) extended = 0;
 
     const auto bit = [](uint32_t word, int index) { return (word >> index & 1) != 0; };
-    processor.features = (popcnt ? PROCESSOR_POPCNT : 0) | (bit(extended, 5) ? PROCESSOR_LZCNT : 0) |
-                         (bit(leaf7, 3) ? PROCESSOR_BMI : 0) | (bit(leaf7, 8) ? PROCESSOR_BMI2 : 0) |
-                         (ymm && bit(leaf7, 5) ? PROCESSOR_AVX2 : 0);
+    processor.features =
+        (popcnt ? PROCESSOR_POPCNT : 0) | (bit(extended, 5) ? PROCESSOR_LZCNT : 0) |
+        (bit(leaf7, 3) ? PROCESSOR_BMI : 0) | (bit(leaf7, 8) ? PROCESSOR_BMI2 : 0) |
+        (ymm && bit(leaf7, 5) ? PROCESSOR_AVX2 : 0);
     // AVX-512 F, DQ, BW, VL.
     if (zmm && bit(leaf7, 16) && bit(leaf7, 17) && bit(leaf7, 30) && bit(leaf7, 31))
         processor.features |= PROCESSOR_AVX512;

@@ -102,7 +102,7 @@ struct VectorBits : Conversions {
     // flippedSquares of BoardBits.h: the runs of opponent disks from the start are walked
     // in all eight directions at once and kept where an own disk closes them.
     TILECREST_AVX2 static int flippedSquares(int start, uint64_t own, uint64_t opponent,
-                                             uint16_t* squares) {
+                                             uint16_t* squares, uint64_t& flipped) {
         const uint64_t from = 1ull << start;
         const Lanes4 origin = Lanes4{from, from, from, from};
         // The runs of opponent disks after the start, kept where an own disk follows them.
@@ -113,6 +113,8 @@ struct VectorBits : Conversions {
         const Lanes4 closedDown = (down >> SHIFTS) & KEEP_DOWN & own;
         up = (up ^ origin) & (Lanes4)((Signed4)closedUp != 0);
         down = (down ^ origin) & (Lanes4)((Signed4)closedDown != 0);
+        const Lanes4 both = up | down;
+        flipped = both[0] | both[1] | both[2] | both[3];
         // Up lanes are directions 5, 6, 7 and 3; down lanes 2, 1, 0 and 4.
         const int counts[8] = {popCount(down[2]), popCount(down[1]), popCount(down[0]),
                                popCount(up[3]),   popCount(down[3]), popCount(up[0]),
