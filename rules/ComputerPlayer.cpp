@@ -59,11 +59,16 @@ inline int32_t level(const Board& board, const rulekernels::SearchState& state, 
         // A loop of its own lets the compiler drop what nobody reads of a leaf's board.
         for (uint64_t moves = candidates; moves != 0; moves &= moves - 1) {
             Board child = board;
-            const rulekernels::LeafState next = rulekernels::searchLeafMove<typename Kernel::Bits>(
+            const rulekernels::Played played = rulekernels::playSearchMove<typename Kernel::Bits>(
                 child, state, boardbits::lowestBit(moves) ^ 7, side);
-            const int32_t value =
-                -SIGN * evaluateSums(next.redMinusBlue, next.opponentCanMove, opponent);
-            if (MAXIMISE ? value > best : value < best) best = value;
+            // The value if the opponent can move. If it cannot, the value is 0 or lies further
+            // out on the same side of 0; when neither can beat the best, the legal squares
+            // that tell them apart are not needed.
+            const int32_t value = -SIGN * evaluateSums(played.redMinusBlue, 1, opponent);
+            if (MAXIMISE ? value <= best && value <= 0 : value >= best && value >= 0) continue;
+            const bool canMove = rulekernels::opponentCanMove<typename Kernel::Bits>(state, played);
+            const int32_t exact = -SIGN * evaluateSums(played.redMinusBlue, canMove, opponent);
+            if (MAXIMISE ? exact > best : exact < best) best = exact;
         }
         return best;
     }

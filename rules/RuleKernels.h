@@ -133,19 +133,11 @@ inline SearchState searchMove(Board& board, const SearchState& state, int start,
     return {own, other, marks, played.redMinusBlue};
 }
 
-// searchMove for a child that is only evaluated: returns its weighted sums and whether the
-// opponent can move, which is all Evaluate needs of its legal squares. The marks on `board`
-// are left as they were; nothing reads them again.
-struct LeafState {
-    int32_t redMinusBlue;
-    bool opponentCanMove;
-};
-
+// Whether the opponent of the side that played can move on the board afterwards.
 template <class Bits>
-inline LeafState searchLeafMove(Board& board, const SearchState& state, int start, uint8_t side) {
-    const Played played = playSearchMove<Bits>(board, state, start, side);
-    const uint64_t own = state.opponent & ~played.placed;
-    return {played.redMinusBlue, Bits::legalSquares(own, state.own | played.placed).marks != 0};
+inline bool opponentCanMove(const SearchState& state, const Played& played) {
+    return Bits::legalSquares(state.opponent & ~played.placed, state.own | played.placed).marks !=
+           0;
 }
 
 }  // namespace rulekernels
