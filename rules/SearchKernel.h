@@ -6,7 +6,7 @@
 // Which build of the search ComputeMove, MinLevel and MaxLevel run. All examine the same
 // positions in the same order and give the same moves and counts; they differ in speed
 // only. Tests and the search tool switch between them to compare.
-//   portable  plain C++, the only build on processors other than x86-64 and with compilers
+//   portable  plain C++, the only build on processors other than x86-64 or with compilers
 //             other than GCC;
 //   avx2      vector lanes for AVX2, with BMI, LZCNT and POPCNT;
 //   bmi2      avx2 with BMI2's pext/pdep for converting the packed rows;
@@ -45,8 +45,8 @@ bool processorRuns(const Processor& processor, SearchKernel kernel);
 // The build for a processor: the fastest one it runs, by a fixed rule rather than a timing.
 // BMI2's pext and pdep take a few cycles on Intel processors (all of which with BMI2 are
 // Haswell or later) and on AMD from family 25 (Zen 3) on, but hundreds, in microcode, on
-// earlier AMD families (Excavator, Zen 1 and 2), where the bmi2 build runs slower than even
-// the portable one. Processors of other vendors (Hygon's are Zen 1) count as slow at them.
+// earlier AMD families (Excavator, Zen 1 and 2). Processors of other vendors (Hygon's are
+// Zen 1) count as slow at them.
 // So: avx512, else bmi2, where pext is fast and the processor runs the build; else avx2
 // where it runs; else portable.
 SearchKernel chooseSearchKernel(const Processor& processor);
