@@ -23,7 +23,7 @@ public:
 
     class Iterator {
     public:
-        explicit Iterator(const SquareChange* change) : change(change) {}
+        explicit Iterator(const SquareChange* first) : change(first) {}
         const SquareChange* operator*() const { return change; }
         Iterator& operator++() {
             ++change;

@@ -34,7 +34,7 @@ bool askNative(ALLEGRO_DISPLAY* display, const char* title, const char* text) {
 
 }  // namespace
 
-Game::Game(ALLEGRO_DISPLAY* display) : display(display) {}
+Game::Game(ALLEGRO_DISPLAY* window) : display(window) {}
 
 Game::~Game() {
     history.ClearHistory();

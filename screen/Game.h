@@ -18,7 +18,7 @@
 // it. The main loop ends once enteredState is STATE_QUIT.
 class Game : public Position {
 public:
-    explicit Game(ALLEGRO_DISPLAY* display);
+    explicit Game(ALLEGRO_DISPLAY* window);
     ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;

@@ -47,9 +47,9 @@ TEST(NinePatch, CornersKeepTheirSizeWhileEdgesAndTheCentreStretch) {
     // Corners 1 and 2 wide, 3 and 1 high. Drawn at 20 by 10, then smaller than the corners
     // both ways, then only too narrow; then far off the canvas, with sums beyond 32 bits.
     const int rects[3][4] = {{5, 4, 20, 10}, {1, 1, 1, 1}, {30, 2, 1, 6}};
-    const char *row = "MMMBBBMMMM", *column = "MMMMMBMMM";
+    const char *topMarks = "MMMBBBMMMM", *leftMarks = "MMMMMBMMM";
     ALLEGRO_BITMAP* canvas = paintedBitmap(40, 20, [](int, int) { return BACKGROUND; });
-    ALLEGRO_BITMAP* sources[2] = {source(row, column), source(row, column, 4)};
+    ALLEGRO_BITMAP* sources[2] = {source(topMarks, leftMarks), source(topMarks, leftMarks, 4)};
     al_set_target_bitmap(canvas);
     dNinePatch* frame = dNinePatch::createFromBitmap(sources[0]);
     dNinePatch* keyed = dNinePatch::createFromBitmap(sources[1]);

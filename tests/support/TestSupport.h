@@ -14,7 +14,7 @@
 // registry as the game loads it.
 class AllegroEnvironment : public ::testing::Environment {
 public:
-    explicit AllegroEnvironment(int32_t (*loadArtwork)() = nullptr) : loadArtwork(loadArtwork) {}
+    explicit AllegroEnvironment(int32_t (*loader)() = nullptr) : loadArtwork(loader) {}
     void SetUp() override;
     void TearDown() override;
     int32_t (*loadArtwork)();

@@ -6,7 +6,7 @@
 // value, so the artwork is identical on every build. Values lie in 0..1.
 class Noise {
 public:
-    explicit Noise(uint32_t seed) : seed(seed) {}
+    explicit Noise(uint32_t hashSeed) : seed(hashSeed) {}
 
     float value(float x, float y) const;
     // Sum of octaves, each at twice the frequency and half the weight of the last.
