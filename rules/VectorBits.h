@@ -49,10 +49,6 @@ struct PextConversions {
         return _pext_u64(markedPairs(top), EVEN_BITS) | _pext_u64(markedPairs(bottom), EVEN_BITS)
                                                             << 32;
     }
-
-    TILECREST_BMI2 static uint64_t marksInReadingOrder(const Board& board) {
-        return mirrorColumns(marksOf(board));
-    }
 };
 
 // Conversions: ScalarBits or PextConversions. The lane functions hide ScalarBits' own.

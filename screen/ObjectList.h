@@ -23,8 +23,8 @@ std::size_t layerDepth();
 // Empties the list; layers are left as they are.
 void clearObjects();
 std::size_t objectListSize();
-// The element of entry `index` (0 = first drawn), or null past the end; lets tools and
-// tests find the buttons of an open box.
+// The element of entry `index` (0 = first drawn), or null past the end; lets tests find
+// the buttons of an open box.
 Object* objectAt(std::size_t index);
 
 // Click tracking, read and written by the Game's tick. Compared by identity only; an
