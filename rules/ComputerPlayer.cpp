@@ -14,8 +14,8 @@ inline int32_t evaluateSums(int32_t redMinusBlue, uint64_t marks, uint8_t side) 
     const int32_t ownMinusOther = side == Red ? redMinusBlue : -redMinusBlue;
     if (marks != 0) return ownMinusOther;
     // The side to move cannot move, so the game ends here.
-    if (ownMinusOther > 0) return 10000;
-    if (ownMinusOther < 0) return -10000;
+    if (ownMinusOther > 0) return SCORE_WIN;
+    if (ownMinusOther < 0) return -SCORE_WIN;
     return 0;
 }
 
@@ -51,7 +51,7 @@ inline int32_t level(const Board& board, const rulekernels::SearchState& state, 
     constexpr int32_t SIGN = MAXIMISE ? 1 : -1;
     if (state.marks == 0) return SIGN * evaluateSums(state.redMinusBlue, 0, side);
     const uint8_t opponent = opponentOf(side);
-    int32_t best = MAXIMISE ? -9999 : 9999;
+    int32_t best = MAXIMISE ? -SCORE_BOUND : SCORE_BOUND;
     // Row-major order is the order of the bits once the columns are mirrored.
     const uint64_t candidates = boardbits::mirrorColumns(state.marks);
     if (depth + 1 == SearchDepthLimit) {
@@ -179,7 +179,7 @@ int32_t MaxLevel(Board board, uint8_t side, int32_t depth) {
 
 Move ComputeMove(const Board& board, uint8_t side) {
     Move result = NoMove;
-    int32_t best = -9999;
+    int32_t best = -SCORE_BOUND;
     const CandidateMoves candidates = CollectMoves(board);
     for (int i = 0; i < candidates.count; ++i) {
         Board child = board;

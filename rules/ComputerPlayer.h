@@ -17,6 +17,12 @@ inline constexpr int32_t SquareWeights[8][8] = {
 // A level at this depth scores its board instead of playing on.
 constexpr int32_t SearchDepthLimit = 5;
 
+// A finished game scores SCORE_WIN for the side ahead on the weighted sums and -SCORE_WIN
+// for the side behind. A maximum starts at -SCORE_BOUND and a minimum at SCORE_BOUND: just
+// inside the win and the loss, so a lost line never replaces a maximum's start.
+constexpr int32_t SCORE_WIN = 10000;
+constexpr int32_t SCORE_BOUND = 9999;
+
 // The LegalMark squares of a board, row by row from row 0, columns 0 to 7 within a row.
 struct CandidateMoves {
     Move moves[64];
@@ -24,14 +30,14 @@ struct CandidateMoves {
 };
 
 // Own weighted sum minus the opponent's for `side`. A board without any LegalMark is a
-// finished game: 10000, -10000 or 0 by the sign of that difference.
+// finished game: SCORE_WIN, -SCORE_WIN or 0 by the sign of that difference.
 int32_t Evaluate(const Board& board, uint8_t side);
 
 CandidateMoves CollectMoves(const Board& board);
 
 // `side` moves next on `board`, whose LegalMark squares must be that side's. Returns the
 // first candidate in row-major order with the highest score, or NoMove when none scores
-// above -9999. Reads the board only.
+// above -SCORE_BOUND. Reads the board only.
 Move ComputeMove(const Board& board, uint8_t side);
 
 // The levels below ComputeMove, each scoring from the computer's point of view: MinLevel
