@@ -4,6 +4,7 @@
 
 #include "resources/Lookup.h"
 #include "resources/ResourceIds.h"
+#include "rules/Board.h"
 #include "screen/Layout.h"
 
 namespace {
@@ -41,7 +42,7 @@ void TurnArrow::update(uint8_t newSide) {
         y = places.top;
         dx = -1;
         steps = 0;
-        x = newSide == 2 ? places.right : places.left;
+        x = newSide == Blue ? places.right : places.left;
     }
     x += dx;
     if (++steps == 8) {

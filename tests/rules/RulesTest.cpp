@@ -36,7 +36,8 @@ TEST(Rules, AgreeWithTheModelThroughRandomGames) {
     const uint32_t alive = objectsCreated - objectsFreed;
     for (int game = 0; game < 150; ++game) {
         RulesModel model = RulesModel::start();
-        for (int side = Red, step = 0;; side = 3 - side, ++step) {  // there is no passing
+        for (int side = Red, step = 0;;
+             side = RulesModel::opponent(side), ++step) {  // there is no passing
             SCOPED_TRACE("game " + std::to_string(game) + " step " + std::to_string(step));
             const Board board = model.board(side);
             const std::vector<Move> legal = model.legalSquares(side);
@@ -57,7 +58,7 @@ TEST(Rules, AgreeWithTheModelThroughRandomGames) {
             const Move move = legal[random() % legal.size()];
             std::string expected;
             for (const Move& turned : model.flips(move.column, move.row, side))
-                expected += entry(turned.column, turned.row, 3 - side, side);
+                expected += entry(turned.column, turned.row, RulesModel::opponent(side), side);
             expected += entry(move.column, move.row, LegalMark, side);
             MoveList* record = BuildMoveList(board, move.column, move.row, side);
             std::string entries;
@@ -70,8 +71,8 @@ TEST(Rules, AgreeWithTheModelThroughRandomGames) {
             model.play(move.column, move.row, side);
             Board searched = board;
             ASSERT_EQ(MakeSearchMove(searched, move.column, move.row, side),
-                      flippingPairs(model, 3 - side));
-            ASSERT_EQ(model.differenceFrom(searched, 3 - side), "");
+                      flippingPairs(model, RulesModel::opponent(side)));
+            ASSERT_EQ(model.differenceFrom(searched, RulesModel::opponent(side)), "");
         }
     }
     EXPECT_EQ(objectsCreated - objectsFreed, alive) << "every record must be freed";

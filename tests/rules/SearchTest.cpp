@@ -38,7 +38,7 @@ TEST(ComputerPlayer, AgreesWithTheModelNearTheEnd) {
         RulesModel model = RulesModel::start();
         int side = Red;
         const int empty = 6 + game % 5;
-        for (int placed = 4; placed < 64 - empty; ++placed, side = 3 - side) {
+        for (int placed = 4; placed < 64 - empty; ++placed, side = RulesModel::opponent(side)) {
             const std::vector<Move> legal = model.legalSquares(side);
             if (legal.empty()) break;
             const Move move = legal[random() % legal.size()];

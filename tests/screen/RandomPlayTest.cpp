@@ -108,10 +108,10 @@ protected:
             added == 1 ? model.flips(move % 8, move / 8, last.side).size() : 0;
         expect(turned > 0, "a move is a legal square of the side to move");
         if (turned > 0) model.play(move % 8, move / 8, last.side);
-        expect(game->sideToMove == 3 - last.side &&
-                   model.differenceFrom(game->board, 3 - last.side).empty(),
+        const int next = RulesModel::opponent(last.side);
+        expect(game->sideToMove == next && model.differenceFrom(game->board, next).empty(),
                "a move turns exactly the enclosed disks and passes the turn");
-        expect(!model.legalSquares(3 - last.side).empty() || game->state == STATE_GAME_OVER,
+        expect(!model.legalSquares(next).empty() || game->state == STATE_GAME_OVER,
                "the game ends when the side to move cannot move");
         computerMoves += last.side == Blue && game->opponent == OPPONENT_COMPUTER;
         earlier.push_back({last, 1 + changed});  // the record and an entry per changed square

@@ -46,7 +46,7 @@ int RulesModel::enclosed(int column, int row, int side, int line) const {
     int run = 1;
     for (; onBoard(column + run * dx, row + run * dy); ++run) {
         const int square = squares[row + run * dy][column + run * dx];
-        if (square != 3 - side) return square == side ? run - 1 : 0;
+        if (square != opponent(side)) return square == side ? run - 1 : 0;
     }
     return 0;
 }
@@ -105,7 +105,7 @@ Move RulesModel::computerMove(int side, uint64_t& nodes) const {
         RulesModel next = *this;
         next.play(move.column, move.row, side);
         ++nodes;
-        const int score = next.minimax(3 - side, false, 0, nodes);
+        const int score = next.minimax(opponent(side), false, 0, nodes);
         if (score > bestScore) bestScore = score, best = move;
     }
     return best;
@@ -121,7 +121,7 @@ int RulesModel::minimax(int side, bool computerToMove, int depth, uint64_t& node
         RulesModel next = *this;
         next.play(move.column, move.row, side);
         ++nodes;
-        const int score = next.minimax(3 - side, !computerToMove, depth + 1, nodes);
+        const int score = next.minimax(opponent(side), !computerToMove, depth + 1, nodes);
         if (computerToMove ? score > best : score < best) best = score;
     }
     return best;

@@ -16,6 +16,7 @@ public:
     static RulesModel picture(const std::vector<std::string>& rows);
     // The disks of a board; legal-move marks count as empty squares.
     static RulesModel of(const Board& board);
+    static int opponent(int side) { return 3 - side; }  // Red (1) and Blue (2) alternate
 
     // How many opponent disks `side` at (column, row) encloses along `line`, 0 to 7: up-left, up,
     // up-right, left, right, down-left, down, down-right.
