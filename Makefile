@@ -75,7 +75,7 @@ test-clang:
 	@cmake --build build-clang -j $(JOBS)
 	cd build-clang && ctest --output-on-failure -j $(JOBS)
 
-# The unit tests built for ARCH (arm64 or s390x, big-endian) with Debian's cross compiler in
+# The tests built for ARCH (arm64 or s390x, big-endian) with Debian's cross compiler in
 # build-ARCH and run under qemu-user; installs the cross packages first (tools/cross).
-test-cross:
+test-cross: deps
 	@JOBS=$(JOBS) bash tools/cross/run-tests $(ARCH)

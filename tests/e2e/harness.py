@@ -17,6 +17,10 @@ from Xlib import X, display, error, protocol
 
 BUILD_DIR = os.path.abspath(os.environ.get("TILECREST_BUILD_DIR") or
                             os.path.join(os.path.dirname(__file__), "..", "..", "build"))
+# A cross build's game runs under its emulator (qemu-user), which ctest names here; it
+# starts and draws several times slower, so every wait is that much longer.
+EMULATOR = os.environ.get("TILECREST_EMULATOR", "").split()
+EMULATED_PATIENCE = 5
 SCREEN_W, SCREEN_H = 800, 600
 START = ["........", "........", "........", "...RB...", "...BR...", "........", "........", "........"]
 # Where buttons are looked for in the unscaled window: the column beside the board and the
@@ -92,7 +96,9 @@ class Game:
         self.start_dir = start_dir or os.path.join(self.root, "start")
         os.makedirs(self.start_dir, exist_ok=True)
         self.log_dir = log_dir or self.start_dir
-        self.wrapper, self.hold, self.patience, self.extra_env = list(wrapper), hold, patience, env or {}
+        self.wrapper = EMULATOR + list(wrapper)
+        self.hold, self.extra_env = hold, env or {}
+        self.patience = patience * (EMULATED_PATIENCE if EMULATOR else 1)
         self.process = self.window = None
 
     # -- lifetime: never leaves a process behind ----------------------------------------
