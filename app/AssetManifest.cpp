@@ -7,11 +7,11 @@
 #include <allegro5/allegro_font.h>
 
 #include "app/Log.h"
+#include "app/ObjectCounters.h"
 #include "resources/Bitmap.h"
 #include "resources/NinePatch.h"
 #include "resources/Registry.h"
 #include "resources/ResourceIds.h"
-#include "rules/ObjectCounters.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "rules/ObjectCounters.h"
+#include "app/ObjectCounters.h"
 
 namespace dLibrary {
 
