@@ -9,6 +9,7 @@
 #include "resources/NinePatch.h"
 #include "resources/Registry.h"
 #include "resources/ResourceIds.h"
+#include "resources/SharedTexture.h"
 #include "rules/ObjectCounters.h"
 
 namespace {
@@ -34,6 +35,12 @@ ALLEGRO_BITMAP* renderNinePatch(const BitmapEntry& entry, const std::string& pat
     ++objectsFreed;
     delete ninePatch;
     return bitmap;
+}
+
+// The pictures that frames draw go into the one shared texture once they have loaded. The
+// icon and the cursor picture are handed to the window system instead, so they stay apart.
+bool drawnInFrames(int32_t id) {
+    return id != RES_ICON && id != RES_MOUSE;
 }
 
 }  // namespace
@@ -64,6 +71,9 @@ int32_t loadBitmaps() {
                 break;
         }
         if (bitmap == nullptr) return -1;
+        if (entry->kind != ENTRY_CREATE && drawnInFrames(entry->id)) {
+            bitmap = dLibrary::moveToSharedTexture(bitmap);
+        }
         registerPayload(entry->id, dLibrary::TYPE_BITMAP, bitmap);
     }
     return 0;
@@ -93,6 +103,7 @@ int32_t loadNinePatches() {
     for (const NinePatchEntry* entry = ninePatchEntries; entry->id >= 0; ++entry) {
         dLibrary::dNinePatch* ninePatch = dLibrary::dNinePatch::createFromFile(entry->fileName);
         if (ninePatch == nullptr) return -1;
+        dLibrary::moveToSharedTexture(*ninePatch);
         dLibrary::registerResource(entry->id, ninePatch);
     }
     return 0;

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "resources/SharedTexture.h"
 #include "rules/ObjectCounters.h"
 
 namespace dLibrary {
@@ -53,6 +54,7 @@ void destroyResources() {
         }
     }
     resources.clear();
+    destroySharedTexture();  // the pictures in it went with their resources
 }
 
 }  // namespace dLibrary
