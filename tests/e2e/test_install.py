@@ -32,13 +32,23 @@ class InstallTest(unittest.TestCase):
     def on_path(self, folder):
         return {"PATH": folder + os.pathsep + os.environ.get("PATH", "")}
 
+    def font_target(self, root, prefix):
+        """Where the installed font leads on a system whose root is `root`: a link to the file
+        of fonts-quicksand, not a copy."""
+        link = os.path.join(prefix, "lib", "tilecrest", "data", "fonts", "arlrdbd.ttf")
+        self.assertTrue(os.path.islink(root + link), link)
+        target = os.path.normpath(os.path.join(os.path.dirname(link), os.readlink(root + link)))
+        self.assertIn(target, run("dpkg", "-L", "fonts-quicksand").stdout.split())
+        return target
+
     def test_prefix_install_validates_and_runs_from_the_path_and_the_menu(self):
         prefix = os.path.join(self.root, "prefix")
         run("cmake", "--install", BUILD_DIR, "--prefix", prefix, "--component", "game")
         entry = os.path.join(prefix, "share", "applications", APP_ID + ".desktop")
         self.assertEqual(run("desktop-file-validate", entry).stdout, "")
         run("appstreamcli", "validate-tree", "--no-net", prefix)  # the metainfo and its desktop entry
-        for size in (48, 64, 128, 256):
+        self.font_target("", prefix)
+        for size in (16, 24, 32, 48, 64, 128, 256, 512):
             icon = "%s/share/icons/hicolor/%dx%d/apps/%s.png" % (prefix, size, size, APP_ID)
             self.assertEqual(run("identify", "-format", "%w %h", icon).stdout, "%d %d" % (size, size))
 
@@ -58,13 +68,19 @@ class InstallTest(unittest.TestCase):
         packages = os.path.join(self.root, "packages")
         run("cpack", "-G", "DEB", "-B", packages, cwd=BUILD_DIR)
         (deb,) = glob.glob(os.path.join(packages, "tilecrest_*.deb"))
-        self.assertIn("liballegro5.2", run("dpkg-deb", "-f", deb, "Depends").stdout)  # from dpkg-shlibdeps
+        depends = run("dpkg-deb", "-f", deb, "Depends").stdout
+        self.assertIn("liballegro5.2", depends)  # from dpkg-shlibdeps
+        self.assertIn("fonts-quicksand", depends)
         lint = subprocess.run(["lintian", "--fail-on", "error,warning", deb], capture_output=True, text=True)
         self.assertEqual(lint.returncode, 0, lint.stdout)
         tree = os.path.join(self.root, "tree")
         run("dpkg-deb", "-x", deb, tree)
         programs = run("find", tree, "-type", "f", "-perm", "/111", "-printf", "%P\n").stdout.split()
         self.assertEqual(set(programs), {"usr/lib/tilecrest/tilecrest", "usr/lib/tilecrest/menu-launcher"})
+        # The font's package, a dependency, lies in the unpacked root as the system has it.
+        font = self.font_target(tree, "/usr")
+        os.makedirs(os.path.dirname(tree + font))
+        os.symlink(font, tree + font)
         self.play_and_quit("tilecrest", env=self.on_path(os.path.join(tree, "usr", "games")))
 
 

@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include "app/AssetTables.h"
 #include "resources/Bitmap.h"
 #include "resources/Lookup.h"
@@ -45,6 +47,14 @@ protected:
 
     ALLEGRO_BITMAP* frame = al_create_bitmap(LAYOUT_SCREEN_WIDTH, LAYOUT_SCREEN_HEIGHT);
 };
+
+// The relative luminance of WCAG's contrast ratio.
+float luminance(ALLEGRO_COLOR c) {
+    auto linear = [](float v) {
+        return v <= 0.04045f ? v / 12.92f : std::pow((v + 0.055f) / 1.055f, 2.4f);
+    };
+    return 0.2126f * linear(c.r) + 0.7152f * linear(c.g) + 0.0722f * linear(c.b);
+}
 
 }  // namespace
 
@@ -115,6 +125,19 @@ TEST_F(Frame, TheArrowSwingsEightPixelsLeftOfItsPlaceBesideTheLabelOfTheSideToMo
         EXPECT_EQ(*std::min_element(places.begin(), places.end()), right - 8);
         clickSquare(2, 4);
         tick();
+    }
+}
+
+TEST_F(Frame, TheDisabledUndoMoveFaceGivesItsLightBlueLabelAContrastOfAtLeast4Point5) {
+    const Button& undo = game->buttons[ACTION_UNDO_MOVE];
+    ASSERT_FALSE(undo.enabled);
+    render();
+    const float label = luminance(dLibrary::colorResource(RES_COLOR_LIGHT_BLUE));
+    const int lineHeight = al_get_font_line_height(dLibrary::fontResource(RES_FONT));
+    // Left of the label in its rows: the stretched face, the same as under the letters.
+    for (int y = undo.labelY; y < undo.labelY + lineHeight; ++y) {
+        const float face = luminance(al_get_pixel(frame, undo.x + 12, y));
+        EXPECT_GE((label + 0.05f) / (face + 0.05f), 4.5f) << "row " << y;
     }
 }
 

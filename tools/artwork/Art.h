@@ -27,7 +27,8 @@ enum class Frame { Message, Button, ButtonPush, ButtonHover, ButtonDisabled };
 Canvas makeFrame(Frame frame);
 
 // The pointer, the window icon and the start-up picture. The icon is drawn at any size:
-// the window's at ART_ICON_SIZE, the desktop's at the sizes the build asks for.
+// the window's at ART_ICON_SIZE, the desktop's at the sizes the build asks for; 16, 24 and
+// 32 are simplified and laid out on whole pixels of their own.
 Canvas makeMouse();
 Canvas makeIcon(int size);
 Canvas makeLoading(ALLEGRO_FONT* titleFont, ALLEGRO_FONT* captionFont);

@@ -1,4 +1,5 @@
 // The mouse pointer, the window icon and the picture shown while the game loads.
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -45,9 +46,96 @@ Canvas makeMouse() {
     return canvas;
 }
 
+namespace {
+
+// The icon at the small sizes that menus and panels use, laid out on whole pixels so that
+// every edge is sharp: a frame, flat felt with a groove between the squares, and flat disks
+// with one highlight. The widths across add up to the size: 2 * (outline + wood + margin +
+// disk) + gap.
+struct SmallIcon {
+    int size, outline, wood, margin, disk, gap;
+    float radius;
+};
+const SmallIcon SMALL_ICONS[] = {
+    {16, 1, 1, 0, 5, 2, 3.0f},
+    {24, 1, 2, 1, 7, 2, 4.0f},
+    {32, 1, 3, 1, 10, 2, 5.0f},
+};
+
+// Area coverage comes from supersampling alone, so an edge on a pixel boundary stays sharp.
+float inside(float distance) {
+    return distance < 0.0f ? 1.0f : 0.0f;
+}
+
+Canvas makeSmallIcon(const SmallIcon& icon) {
+    const float size = static_cast<float>(icon.size);
+    const float woodEdge = static_cast<float>(icon.outline), feltEdge = woodEdge + icon.wood;
+    const float centre = size * 0.5f;
+    const float first = feltEdge + icon.margin + icon.disk * 0.5f, second = size - first;
+    const float radius = icon.disk * 0.5f;
+    Canvas canvas(icon.size, icon.size);
+    canvas.paint([&](float x, float y) {
+        Rgba c =
+            scaled(rgb(40, 20, 8), inside(roundedBoxDistance(x, y, 0, 0, size, size, icon.radius)));
+        Rgba frame = mixed(rgb(214, 146, 80), rgb(112, 62, 28), y / size);
+        c = over(scaled(frame, inside(roundedBoxDistance(x, y, woodEdge, woodEdge, size - woodEdge,
+                                                         size - woodEdge, icon.radius - woodEdge))),
+                 c);
+        // From two pixels of wood up, the inner one is the shadow of the frame's lip.
+        if (icon.wood >= 2) {
+            float lip = feltEdge - 1.0f;
+            c = over(scaled(rgb(60, 30, 10), inside(roundedBoxDistance(x, y, lip, lip, size - lip,
+                                                                       size - lip, 1.5f))),
+                     c);
+        }
+        Rgba cloth = mixed(rgb(40, 138, 84), rgb(26, 104, 62), y / size);
+        if (icon.gap >= 2 && icon.wood >= 2) {
+            // The groove: a dark line with a lit edge below and right of it.
+            if ((x >= centre - 1.0f && x < centre) || (y >= centre - 1.0f && y < centre))
+                cloth = rgb(12, 56, 32);
+            else if ((x >= centre && x < centre + 1.0f) || (y >= centre && y < centre + 1.0f))
+                cloth = rgb(56, 150, 96);
+        }
+        return over(
+            scaled(cloth, inside(roundedBoxDistance(x, y, feltEdge, feltEdge, size - feltEdge,
+                                                    size - feltEdge, 1.0f))),
+            c);
+    });
+    const struct {
+        float x, y;
+        DiskColour colour;
+    } disks[] = {{first, first, DiskColour::Red},
+                 {second, first, DiskColour::Blue},
+                 {first, second, DiskColour::Blue},
+                 {second, second, DiskColour::Red}};
+    for (const auto& disk : disks) {
+        const bool red = disk.colour == DiskColour::Red;
+        const Rgba base = red ? rgb(222, 44, 50) : rgb(44, 104, 226);
+        const Rgba rim = red ? rgb(110, 10, 16) : rgb(12, 34, 104);
+        canvas.paint([&](float x, float y) {
+            float dx = x - disk.x, dy = y - disk.y;
+            float d = std::hypot(dx, dy);
+            // Lit from the upper left: the lower right half darkens towards a one-pixel rim.
+            float away = (dx + dy) / (radius * 1.414f);
+            Rgba c = scaled(base, 1.0f - 0.18f * away);
+            c.a = 1.0f;
+            c = mixed(c, rim, (0.45f + 0.35f * away) * inside(radius - 1.0f - d));
+            float spot = std::hypot(dx + 0.35f * radius, dy + 0.35f * radius);
+            c = over(rgb(255, 255, 255, 0.65f * inside(spot - std::max(0.75f, 0.28f * radius))), c);
+            return scaled(c, inside(d - radius));
+        });
+    }
+    return canvas;
+}
+
+}  // namespace
+
 Canvas makeIcon(int size) {
-    // Drawn on the window icon's coordinates times the scale, so every size is the same
-    // picture; the felt's fibres stay pixel-sized, like the board's squares.
+    for (const SmallIcon& icon : SMALL_ICONS) {
+        if (icon.size == size) return makeSmallIcon(icon);
+    }
+    // Drawn on the window icon's coordinates times the scale, so every larger size is the
+    // same picture; the felt's fibres stay pixel-sized, like the board's squares.
     const float s = size / static_cast<float>(ART_ICON_SIZE);
     const Noise noise(91);
     Canvas canvas(size, size);
