@@ -1,5 +1,6 @@
 #include "app/App.h"
 
+#include <cstdio>
 #include <new>
 
 #include <allegro5/allegro_font.h>
@@ -96,6 +97,7 @@ int32_t App::run() {
     if (status == 0) {
         mainLoop();
     } else {
+        reportFailure();
         al_show_native_message_box(
             display, "Warning", "Problem Initializing Game!",
             "There was a problem initializing one of the components! Please look at log for "
@@ -140,13 +142,16 @@ int32_t App::init() {
     al_set_system_mouse_cursor(display, ALLEGRO_SYSTEM_MOUSE_CURSOR_BUSY);
     showLoadingPicture();
 
-    if (loadResources() < 0) return -1;
+    if (loadResources() < 0) {
+        failedStep = loadFailure();
+        return -1;
+    }
 
     al_set_display_icon(display, static_cast<ALLEGRO_BITMAP*>(dLibrary::getData(RES_ICON)));
 
     gLog << "Mouse cursor ";
-    mouseCursor =
-        al_create_mouse_cursor(static_cast<ALLEGRO_BITMAP*>(dLibrary::getData(RES_MOUSE)), 3, 3);
+    mouseCursor = al_create_mouse_cursor(static_cast<ALLEGRO_BITMAP*>(dLibrary::getData(RES_MOUSE)),
+                                         CURSOR_FOCUS_X, CURSOR_FOCUS_Y);
     if (logCreation(mouseCursor != nullptr, "failed to be created!") < 0) return -1;
     al_set_mouse_cursor(display, mouseCursor);
 
@@ -174,6 +179,16 @@ int32_t App::init() {
     al_start_timer(timer);
     endEmptyLines(2);
     return 0;
+}
+
+// For whoever started the game from a terminal, where the box may not show (no display) and
+// the log lies elsewhere. Any other step that fails names itself in the last line it logged.
+void App::reportFailure() const {
+    const std::string& step = failedStep.empty() ? gLog.lastLine() : failedStep;
+    std::fprintf(stderr,
+                 gLog.isOpen() ? "tilecrest: start-up failed (%s); see %s\n"
+                               : "tilecrest: start-up failed (%s); %s could not be written\n",
+                 step.c_str(), gLog.path().c_str());
 }
 
 // Shows the splash while the artwork loads; optional, so a missing picture is no failure.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include <allegro5/allegro.h>
 
@@ -16,11 +17,13 @@ public:
     App& operator=(const App&) = delete;
 
     // Starts up, runs until the Game quits, shuts down. 0 after a normal run, -1 when
-    // start-up failed (the user has then seen the error box).
+    // start-up failed: the user has then seen the error box, and standard error holds one
+    // line naming the failed step and the log's path.
     int32_t run();
 
 private:
     int32_t init();
+    void reportFailure() const;
     void showLoadingPicture();
     // Safe on a partly initialised App; leaves every field null.
     void shutdown();
@@ -32,6 +35,8 @@ private:
     ALLEGRO_TIMER* timer = nullptr;
     ALLEGRO_MOUSE_CURSOR* mouseCursor = nullptr;
     Game* game = nullptr;
+    // What stopped start-up when its log line does not say it (the asset loading).
+    std::string failedStep;
 };
 
 // Initialises Allegro, its input drivers and addons, and moves to the executable's

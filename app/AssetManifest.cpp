@@ -1,10 +1,12 @@
 #include "app/AssetManifest.h"
 
 #include <string>
+#include <utility>
 
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_font.h>
 
+#include "app/Log.h"
 #include "resources/Bitmap.h"
 #include "resources/NinePatch.h"
 #include "resources/Registry.h"
@@ -13,6 +15,24 @@
 #include "rules/ObjectCounters.h"
 
 namespace {
+
+std::string failure;
+
+// Ends a section at a row that failed, keeping what failed for loadFailure.
+int32_t fail(std::string what) {
+    failure = std::move(what);
+    return -1;
+}
+
+std::string couldNotLoad(const char* what, const std::string& path) {
+    return std::string(what) + " \"" + path + "\" could not be loaded";
+}
+
+dLibrary::BitmapSizes sizesOf(int32_t id) {
+    for (const BitmapLimit* limit = bitmapLimits; limit->id >= 0; ++limit)
+        if (limit->id == id) return limit->sizes;
+    return {};
+}
 
 void registerPayload(int32_t id, int32_t type, void* data) {
     auto* wrapper = new dLibrary::dAllegroResource();
@@ -45,6 +65,10 @@ bool drawnInFrames(int32_t id) {
 
 }  // namespace
 
+const std::string& loadFailure() {
+    return failure;
+}
+
 int32_t loadResources() {
     dLibrary::setDestroyFunction(dLibrary::TYPE_BITMAP, al_destroy_bitmap);
     dLibrary::setDestroyFunction(dLibrary::TYPE_FONT, al_destroy_font);
@@ -64,13 +88,16 @@ int32_t loadBitmaps() {
                 bitmap = dLibrary::createBitmap(entry->width, entry->height);
                 break;
             case ENTRY_LOAD:
-                bitmap = dLibrary::loadBitmap(path, entry->key);
+                bitmap = dLibrary::loadBitmap(path, entry->key, sizesOf(entry->id));
                 break;
             case ENTRY_RENDER_NINE_PATCH:
                 bitmap = renderNinePatch(*entry, path);
                 break;
         }
-        if (bitmap == nullptr) return -1;
+        // A bitmap's own line names it; a nine-patch ends its lines with a bare "failed!".
+        if (bitmap == nullptr)
+            return fail(entry->kind == ENTRY_RENDER_NINE_PATCH ? couldNotLoad("Nine patch", path)
+                                                               : gLog.lastLine());
         if (entry->kind != ENTRY_CREATE && drawnInFrames(entry->id)) {
             bitmap = dLibrary::moveToSharedTexture(bitmap);
         }
@@ -92,7 +119,7 @@ int32_t loadFonts() {
     for (const FontEntry* entry = fontEntries; entry->id >= 0; ++entry) {
         const std::string path = std::string("data/fonts/") + entry->fileName;
         ALLEGRO_FONT* font = al_load_font(path.c_str(), entry->size, entry->flags);
-        if (font == nullptr) return -1;
+        if (font == nullptr) return fail(couldNotLoad("Font", path));
         ++objectsCreated;
         registerPayload(entry->id, dLibrary::TYPE_FONT, font);
     }
@@ -102,7 +129,7 @@ int32_t loadFonts() {
 int32_t loadNinePatches() {
     for (const NinePatchEntry* entry = ninePatchEntries; entry->id >= 0; ++entry) {
         dLibrary::dNinePatch* ninePatch = dLibrary::dNinePatch::createFromFile(entry->fileName);
-        if (ninePatch == nullptr) return -1;
+        if (ninePatch == nullptr) return fail(couldNotLoad("Nine patch", entry->fileName));
         dLibrary::moveToSharedTexture(*ninePatch);
         dLibrary::registerResource(entry->id, ninePatch);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "app/AssetTables.h"
 
@@ -11,6 +12,10 @@
 // the bitmap and font destroy functions. 0 on success; -1 at the first failure, leaving
 // what was registered so far for destroyResources. Needs the image, font and ttf addons.
 int32_t loadResources();
+
+// What stopped the last failed load, for the user: the failed bitmap's log line, or the
+// font or nine-patch file that could not be loaded.
+const std::string& loadFailure();
 
 int32_t loadBitmaps();
 int32_t loadColors();  // always 0

@@ -4,6 +4,7 @@
 
 #include <allegro5/allegro_ttf.h>
 
+#include "resources/Bitmap.h"
 #include "resources/ResourceIds.h"
 #include "screen/Layout.h"
 
@@ -87,3 +88,25 @@ inline constexpr NinePatchEntry ninePatchEntries[] = {
 
 // Shown while the rest loads; the only picture the game can start without.
 inline constexpr const char* FILE_LOADING_PICTURE = "data/bitmaps/loading.png";
+
+// The point of the mouse cursor's picture (RES_MOUSE) that points.
+constexpr int32_t CURSOR_FOCUS_X = 3;
+constexpr int32_t CURSOR_FOCUS_Y = 3;
+
+// Sizes of the pictures that reach the window system, which reports no error for a picture
+// it rejects: Xlib's default handler ends the program from one of Allegro's threads, which
+// can hang in Allegro's exit handler. The cursor must hold its focus point (else BadMatch).
+// The icon goes to the X server as one property of width * height * 4 + 8 bytes, and one
+// request holds at most 16 MiB (4194303 four-byte units with BIG-REQUESTS): 2048 by 2048
+// fails (BadLength), while 1024 by 1024 (4 MiB) leaves ample room and is more than any
+// desktop shows. Other rows may have any size.
+struct BitmapLimit {
+    int32_t id;
+    dLibrary::BitmapSizes sizes;
+};
+
+inline constexpr BitmapLimit bitmapLimits[] = {
+    {RES_ICON, {1, 1, 1024, 1024}},
+    {RES_MOUSE, {CURSOR_FOCUS_X + 1, CURSOR_FOCUS_Y + 1}},
+    {-1, {}},
+};

@@ -1,6 +1,8 @@
 #include "app/Log.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 Log gLog;
 
@@ -15,6 +17,9 @@ Log::~Log() {
 int32_t Log::open(std::string fileName) {
     if (stream.is_open()) close();
     stream.clear();
+    std::error_code error;
+    filePath = std::filesystem::absolute(fileName, error).string();
+    if (error) filePath = fileName;
     stream.open(fileName, std::ios::out | std::ios::trunc);
     if (stream.fail()) return -1;
 
@@ -51,6 +56,7 @@ Log& Log::operator<<(const char* text) {
         atLineStart = false;
     }
     stream << text;
+    lineText += text;
     return *this;
 }
 
@@ -71,6 +77,8 @@ Log& Log::endLine() {
     stream << '\n';
     stream.flush();
     atLineStart = true;
+    if (!lineText.empty()) lastText.swap(lineText);
+    lineText.clear();
     return *this;
 }
 

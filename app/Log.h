@@ -35,6 +35,11 @@ public:
 
     int32_t level() const { return indentLevel; }
     bool isOpen() const { return stream.is_open(); }
+    // The absolute path of the file named at the last open, whether or not it could be opened.
+    const std::string& path() const { return filePath; }
+    // The text of the last line ended with any text on it, without its indentation; kept even
+    // when the file cannot be written, so a failure can still be named elsewhere.
+    const std::string& lastLine() const { return lastText; }
 
     // " %2d:%02d:%02d%s  %2d/%02d/%4d" of the current local time, e.g.
     // "  3:07:09p.m.  12/05/2026".
@@ -49,6 +54,9 @@ private:
     int32_t indentLevel = 0;
     std::string indentUnit = "\t";
     bool atLineStart = true;
+    std::string filePath;
+    std::string lineText;
+    std::string lastText;
 };
 
 // The one log of the process; exists before main and is closed after it.

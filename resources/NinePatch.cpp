@@ -1,5 +1,7 @@
 #include "resources/NinePatch.h"
 
+#include <algorithm>
+
 #include "app/Log.h"
 #include "resources/Bitmap.h"
 #include "rules/ObjectCounters.h"
@@ -40,6 +42,19 @@ bool scanMarkerLine(ALLEGRO_BITMAP* source, bool horizontal, int32_t length, int
     return phase == 2 && first >= 3 && second <= length - 3;
 }
 
+// The file again, as a memory bitmap whose colours are not multiplied by alpha, so that
+// markers read on red, green and blue alone: premultiplied, a translucent magenta turns
+// dark and a transparent white turns black. Only read, then destroyed: a scratch copy
+// outside the tracked bitmaps.
+ALLEGRO_BITMAP* loadMarkers(const std::string& fileName) {
+    const int defaultFlags = al_get_new_bitmap_flags();
+    al_set_new_bitmap_flags(defaultFlags | ALLEGRO_MEMORY_BITMAP);
+    ALLEGRO_BITMAP* markers =
+        al_load_bitmap_flags(fileName.c_str(), ALLEGRO_NO_PREMULTIPLIED_ALPHA);
+    al_set_new_bitmap_flags(defaultFlags);
+    return markers;
+}
+
 }  // namespace
 
 dNinePatch::~dNinePatch() {
@@ -61,7 +76,9 @@ dNinePatch* dNinePatch::createFromFile(std::string fileName) {
     dNinePatch* ninePatch = nullptr;
     ALLEGRO_BITMAP* source = loadBitmap(fileName, false);
     if (source != nullptr) {
-        ninePatch = createFromBitmap(source);
+        ALLEGRO_BITMAP* markers = loadMarkers(fileName);
+        ninePatch = create(source, markers);
+        if (markers != nullptr) al_destroy_bitmap(markers);
         destroyBitmap(source);
     }
     gLog << (ninePatch != nullptr ? "-------- success" : "-------- failed!");
@@ -71,6 +88,10 @@ dNinePatch* dNinePatch::createFromFile(std::string fileName) {
 }
 
 dNinePatch* dNinePatch::createFromBitmap(ALLEGRO_BITMAP* source) {
+    return create(source, source);
+}
+
+dNinePatch* dNinePatch::create(ALLEGRO_BITMAP* source, ALLEGRO_BITMAP* markers) {
     if (source == nullptr) return nullptr;
     auto* ninePatch = new dNinePatch();
     ++objectsCreated;
@@ -78,11 +99,15 @@ dNinePatch* dNinePatch::createFromBitmap(ALLEGRO_BITMAP* source) {
     const int32_t width = al_get_bitmap_width(source);
     const int32_t height = al_get_bitmap_height(source);
     int32_t xs = 0, xe = 0, ys = 0, ye = 0;
-    ALLEGRO_LOCKED_REGION* locked =
-        al_lock_bitmap(source, al_get_bitmap_format(source), ALLEGRO_LOCK_READONLY);
-    bool scanned = scanMarkerLine(source, true, width, xs, xe) &&
-                   scanMarkerLine(source, false, height, ys, ye);
-    if (locked != nullptr) al_unlock_bitmap(source);
+    bool scanned = false;
+    if (markers != nullptr && al_get_bitmap_width(markers) == width &&
+        al_get_bitmap_height(markers) == height) {
+        ALLEGRO_LOCKED_REGION* locked =
+            al_lock_bitmap(markers, al_get_bitmap_format(markers), ALLEGRO_LOCK_READONLY);
+        scanned = scanMarkerLine(markers, true, width, xs, xe) &&
+                  scanMarkerLine(markers, false, height, ys, ye);
+        if (locked != nullptr) al_unlock_bitmap(markers);
+    }
     if (!scanned) {
         ++objectsFreed;
         delete ninePatch;
@@ -123,19 +148,18 @@ dNinePatch* dNinePatch::createFromBitmap(ALLEGRO_BITMAP* source) {
 
 void dNinePatch::draw(int32_t x, int32_t y, int32_t width, int32_t height) const {
     if (!valid) return;
-    const int32_t lw = al_get_bitmap_width(pieces[0]);
-    const int32_t rw = al_get_bitmap_width(pieces[2]);
-    const int32_t th = al_get_bitmap_height(pieces[0]);
-    const int32_t bh = al_get_bitmap_height(pieces[6]);
-    int32_t mw = width - (lw + rw);
-    int32_t mh = height - (th + bh);
-    if (mw < 0) mw = 0;
-    if (mh < 0) mh = 0;
+    // In 64 bits, every sum and difference of 32-bit sizes and positions is exact.
+    const int64_t lw = al_get_bitmap_width(pieces[0]);
+    const int64_t rw = al_get_bitmap_width(pieces[2]);
+    const int64_t th = al_get_bitmap_height(pieces[0]);
+    const int64_t bh = al_get_bitmap_height(pieces[6]);
+    const int64_t mw = std::max<int64_t>(0, width - (lw + rw));
+    const int64_t mh = std::max<int64_t>(0, height - (th + bh));
 
-    auto plain = [](ALLEGRO_BITMAP* piece, int32_t px, int32_t py) {
+    auto plain = [](ALLEGRO_BITMAP* piece, int64_t px, int64_t py) {
         al_draw_bitmap(piece, static_cast<float>(px), static_cast<float>(py), 0);
     };
-    auto stretched = [](ALLEGRO_BITMAP* piece, int32_t px, int32_t py, int32_t pw, int32_t ph) {
+    auto stretched = [](ALLEGRO_BITMAP* piece, int64_t px, int64_t py, int64_t pw, int64_t ph) {
         al_draw_scaled_bitmap(piece, 0.0f, 0.0f, static_cast<float>(al_get_bitmap_width(piece)),
                               static_cast<float>(al_get_bitmap_height(piece)),
                               static_cast<float>(px), static_cast<float>(py),

@@ -22,12 +22,14 @@ public:
     ~dNinePatch() override;
 
     // Logs the file name, loads the file unkeyed, builds the nine-patch and logs
-    // "-------- success" or "-------- failed!". Null on any failure.
+    // "-------- success" or "-------- failed!". Null on any failure. Marker colours are
+    // read with alpha ignored, from an untracked copy loaded without premultiplied alpha.
     static dNinePatch* createFromFile(std::string fileName);
 
     // Scans the markers of a source it does not take over and cuts the pieces; null when
     // a marker line is malformed, leaves a band without pixels, or a piece cannot be
-    // made. The current target bitmap is unchanged afterwards.
+    // made. The current target bitmap is unchanged afterwards. Markers are read as stored,
+    // so a premultiplied source's translucent marker pixels do not read as their colour.
     static dNinePatch* createFromBitmap(ALLEGRO_BITMAP* source);
 
     // Draws the frame into the rectangle on the current target: corners at their own
@@ -49,6 +51,8 @@ public:
 
 private:
     dNinePatch() = default;
+    // Scans the markers in `markers` (null fails) and cuts the pieces from `source`.
+    static dNinePatch* create(ALLEGRO_BITMAP* source, ALLEGRO_BITMAP* markers);
 };
 
 }  // namespace dLibrary

@@ -257,6 +257,25 @@ class Game:
 
         self.wait_until(closed, "the box %r closes" % title, 30, while_running=False)
 
+    def close_native_boxes(self, title, count):
+        """Clicks `count` native boxes titled `title` that show one after another, each until
+        that very box has closed."""
+        for _ in range(count):
+            box = self.wait_until(lambda: self.find_window(title), "a box titled %r shows" % title, 30)
+
+            def closed():  # the button may be laid out only after the box shows
+                if str(box.id) not in self.xdotool("search", "--onlyvisible", "--name", "^%s$" % title, check=False).split():
+                    return True
+                g = box.get_geometry()
+                self.click_in(box, g.width // 2, g.height - 18)
+
+            self.wait_until(closed, "the box %r closes" % title, 30, while_running=False)
+
+    def output(self):
+        """What the game wrote on standard output and standard error."""
+        with open(os.path.join(self.root, "output.txt")) as f:
+            return f.read()
+
     def log(self):
         with open(os.path.join(self.log_dir, "reversi.log")) as f:
             return f.read().split("\n")
