@@ -29,14 +29,11 @@ void App::mainLoop() {
 }
 
 // Composes the frame on the fixed 800 by 600 screen bitmap and stretches it over the
-// whole window, whatever its current size. The frame's draws are held and sent together:
-// most come from the one shared texture, so they go out in a few batches.
+// whole window, whatever its current size.
 void App::redraw() {
     ALLEGRO_BITMAP* screen = static_cast<ALLEGRO_BITMAP*>(dLibrary::getData(RES_SCREEN));
     al_set_target_bitmap(screen);
-    al_hold_bitmap_drawing(true);
     game->draw();
-    al_hold_bitmap_drawing(false);
     al_set_target_backbuffer(display);
     const int width = al_get_bitmap_width(screen), height = al_get_bitmap_height(screen);
     const int windowWidth = al_get_display_width(display);

@@ -97,7 +97,12 @@ void drawWood() {
 
 }  // namespace
 
+// The frame's draws are held and sent together: most come from the one shared texture
+// (resources/SharedTexture.h), so they go out in a few batches. What is read from the
+// artwork is read first, since nothing but drawing may happen while drawing is held.
 void Game::draw() {
+    artworkSizes();
+    al_hold_bitmap_drawing(true);
     drawWood();
     drawObjects();
     drawScore();
@@ -106,6 +111,7 @@ void Game::draw() {
     if (computerToMove()) drawBanner();
     al_draw_textf(dLibrary::fontResource(RES_FONT), al_map_rgb(255, 255, 255), LAYOUT_READOUT_LEFT,
                   LAYOUT_READOUT_TOP, 0, "(%d,%d)", input.mouseX, input.mouseY);
+    al_hold_bitmap_drawing(false);
     redraw = false;
 }
 
