@@ -91,10 +91,13 @@ class Run:
         i = (y * 800 + x) * 4
         return self.grab()[i:i + 3]
 
-    def burst(self, seconds=3):
-        """Distinct frames shown over more than one swing of the arrow, by hash."""
-        frames, end = {}, time.monotonic() + seconds
-        while time.monotonic() < end:
+    def burst(self, seconds=3, want=()):
+        """Distinct frames shown over more than one swing of the arrow, by hash; on a loaded
+        machine a swing's frame can be missed, so it goes on for up to 10 s while frames of
+        `want` are missing."""
+        frames, start = {}, time.monotonic()
+        while time.monotonic() < start + seconds or (not frames.keys() >= set(want) and
+                                                     time.monotonic() < start + 10):
             data = self.grab()
             frames.setdefault(hashlib.sha1(data).hexdigest(), data)
         return frames
