@@ -11,10 +11,10 @@
 
 #include "app/AssetManifest.h"
 #include "app/Log.h"
+#include "app/ObjectCounters.h"
 #include "resources/Bitmap.h"
 #include "resources/Registry.h"
 #include "resources/ResourceIds.h"
-#include "rules/ObjectCounters.h"
 #include "screen/Game.h"
 #include "screen/Layout.h"
 #include "screen/ObjectList.h"

@@ -7,12 +7,12 @@
 #include <allegro5/allegro_font.h>
 
 #include "app/Log.h"
+#include "app/ObjectCounters.h"
 #include "resources/Bitmap.h"
 #include "resources/NinePatch.h"
 #include "resources/Registry.h"
 #include "resources/ResourceIds.h"
 #include "resources/SharedTexture.h"
-#include "rules/ObjectCounters.h"
 
 namespace {
 

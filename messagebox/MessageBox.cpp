@@ -4,10 +4,10 @@
 
 #include <allegro5/allegro_font.h>
 
+#include "app/ObjectCounters.h"
 #include "messagebox/MessageBoxLayout.h"
 #include "resources/Lookup.h"
 #include "resources/ResourceIds.h"
-#include "rules/ObjectCounters.h"
 #include "screen/Button.h"
 #include "screen/ObjectList.h"
 #include "screen/ShadowText.h"

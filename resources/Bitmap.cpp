@@ -1,7 +1,7 @@
 #include "resources/Bitmap.h"
 
 #include "app/Log.h"
-#include "rules/ObjectCounters.h"
+#include "app/ObjectCounters.h"
 
 namespace dLibrary {
 

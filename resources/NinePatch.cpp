@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "app/Log.h"
+#include "app/ObjectCounters.h"
 #include "resources/Bitmap.h"
-#include "rules/ObjectCounters.h"
 
 namespace dLibrary {
 

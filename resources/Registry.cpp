@@ -2,8 +2,8 @@
 
 #include <utility>
 
+#include "app/ObjectCounters.h"
 #include "resources/SharedTexture.h"
-#include "rules/ObjectCounters.h"
 
 namespace dLibrary {
 

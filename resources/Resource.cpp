@@ -2,8 +2,8 @@
 
 #include <allegro5/allegro.h>
 
+#include "app/ObjectCounters.h"
 #include "resources/Registry.h"
-#include "rules/ObjectCounters.h"
 
 namespace dLibrary {
 

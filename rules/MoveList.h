@@ -5,10 +5,10 @@
 #include <cstring>
 #include <new>
 
+#include "app/ObjectCounters.h"
 #include "rules/Board.h"
 #include "rules/BoardBits.h"
 #include "rules/FreeList.h"
-#include "rules/ObjectCounters.h"
 #include "rules/SquareChange.h"
 #include "rules/UndoObject.h"
 

@@ -1,7 +1,7 @@
 #include "rules/Position.h"
 
+#include "app/ObjectCounters.h"
 #include "rules/MoveList.h"
-#include "rules/ObjectCounters.h"
 #include "rules/Rules.h"
 
 void ResetBoard(Position& position, uint8_t side) {

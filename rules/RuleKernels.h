@@ -2,11 +2,11 @@
 
 #include <cstdint>
 
+#include "app/ObjectCounters.h"
 #include "rules/Board.h"
 #include "rules/BoardBits.h"
 #include "rules/ComputerPlayer.h"
 #include "rules/MoveList.h"
-#include "rules/ObjectCounters.h"
 #include "rules/Rules.h"
 
 // The bodies of MarkLegalMoves, BuildMoveList and MakeSearchMove, written once for either

@@ -1,6 +1,6 @@
 #include "rules/UndoHistory.h"
 
-#include "rules/ObjectCounters.h"
+#include "app/ObjectCounters.h"
 
 void UndoHistory::PushRecord(UndoObject* record) {
     records.push_back(record);

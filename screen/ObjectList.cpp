@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "rules/ObjectCounters.h"
+#include "app/ObjectCounters.h"
 #include "screen/Input.h"
 
 Object* hoverObject = nullptr;

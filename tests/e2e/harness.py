@@ -4,6 +4,11 @@ and reads it back from the window's pixels, its log and its exit status.
 Positions are in the game's 800 by 600 screen coordinates, mapped onto the window at its
 current size. Every wait polls the window, the log or the process with a generous timeout,
 so a loaded machine only makes a run slower.
+
+An X server resets when its last client leaves and drops every connection still being set
+up; a game whose al_init connection is dropped runs without X, and its mouse then fails to
+install. So Xvfb runs with -noreset, and nothing here connects to it before the log shows the
+start-up complete (wait_ready), except to find the error box of a start-up that failed.
 """
 
 import functools
@@ -18,6 +23,7 @@ from Xlib import X, display, error, protocol
 BUILD_DIR = os.path.abspath(os.environ.get("TILECREST_BUILD_DIR") or
                             os.path.join(os.path.dirname(__file__), "..", "..", "build"))
 SCREEN_W, SCREEN_H = 800, 600
+BAND_TOP = 556  # the score band below the board, where the turn arrow swings at every tick
 START = ["........", "........", "........", "...RB...", "...BR...", "........", "........", "........"]
 # Where buttons are looked for in the unscaled window: the column beside the board and the
 # message boxes' band.
@@ -78,9 +84,9 @@ class Game:
     """A private copy of build/tilecrest and its data, or `executable` (a path, or a command
     found on the PATH of `env`, the extra environment where None removes a variable) started
     from `start_dir`. `log_dir`: where reversi.log is expected (the starting folder by
-    default); `hold`: seconds each button and key is held; `patience` scales every wait."""
+    default); `patience` scales every wait."""
 
-    def __init__(self, executable=None, start_dir=None, wrapper=(), hold=0.2, patience=1, env=None,
+    def __init__(self, executable=None, start_dir=None, wrapper=(), patience=1, env=None,
                  log_dir=None):
         self.root = tempfile.mkdtemp(prefix="tilecrest-e2e-")
         if executable is None:
@@ -92,24 +98,27 @@ class Game:
         self.start_dir = start_dir or os.path.join(self.root, "start")
         os.makedirs(self.start_dir, exist_ok=True)
         self.log_dir = log_dir or self.start_dir
-        self.wrapper, self.hold, self.patience, self.extra_env = list(wrapper), hold, patience, env or {}
-        self.process = self.window = None
+        self.wrapper, self.patience, self.extra_env = list(wrapper), patience, env or {}
+        self.process = self.window = self._x = None
 
     # -- lifetime: never leaves a process behind ----------------------------------------
     def __enter__(self):
         read_fd, write_fd = os.pipe()  # Xvfb picks a free display and writes its number here
         self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+             "-noreset"],
             pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_fd)
         with os.fdopen(read_fd) as pipe:
             self.display_name = ":" + pipe.readline().strip()
-        try:
-            self.x = display.Display(self.display_name)
-        except Exception:
-            self.xvfb.terminate()
-            raise
         return self
+
+    @property
+    def x(self):
+        """The harness's own X connection, opened at first use: after the game's start-up."""
+        if self._x is None:
+            self._x = display.Display(self.display_name)
+        return self._x
 
     def __exit__(self, kind, value, trace):
         if kind and self.running():
@@ -119,7 +128,8 @@ class Game:
             if self.process.poll() is None:
                 self.process.kill()
             self.process.wait()
-        self.x.close()
+        if self._x is not None:
+            self._x.close()
         self.xvfb.terminate()
         self.xvfb.wait()
         if kind or os.environ.get("TILECREST_E2E_KEEP"):
@@ -146,14 +156,15 @@ class Game:
 
     def wait_until(self, condition, what, timeout=20, while_running=True):
         """Polls condition() until it holds; fails when the game ends first (unless told not
-        to). A window that changes while it is read just counts as "not yet"."""
+        to). A window that changes while it is read, or a file not yet written, just counts as
+        "not yet"."""
         deadline = time.monotonic() + timeout * self.patience
         while time.monotonic() < deadline:
             if while_running and not self.running():
                 raise AssertionError("the game ended (status %s) before %s" % (self.process.poll(), what))
             try:
                 result = condition()
-            except error.XError:
+            except (error.XError, FileNotFoundError):
                 result = None
             if result:
                 return result
@@ -164,9 +175,24 @@ class Game:
         found = self.xdotool("search", "--onlyvisible", "--name", "^%s$" % title, check=False).split()
         return self.x.create_resource_object("window", int(found[0])) if found else None
 
+    def wait_started(self, timeout=30):
+        """Waits until the log shows "Game Setup complete", the last line of a start-up that
+        succeeded (at once when the log cannot be written)."""
+        path = os.path.join(self.log_dir, "reversi.log")
+
+        def complete():
+            if os.path.isdir(path):
+                return True
+            with open(path) as f:
+                return "\tGame Setup complete\n" in f.read()
+
+        self.wait_until(complete, "the log shows the start-up complete", timeout)
+
     def wait_ready(self, timeout=30):
-        """Waits for the window and its first frame of the start position: only then do the
-        event queue and the timer exist, and input sent earlier would be lost."""
+        """Waits for the end of the start-up, the window and its first frame of the start
+        position: only then do the event queue and the timer exist, and input sent earlier
+        would be lost."""
+        self.wait_started(timeout)
         self.window = self.wait_until(lambda: self.find_window("Tilecrest"), "the window shows", timeout)
         self.wait_board(START, "the start position is drawn", timeout)
 
@@ -203,16 +229,35 @@ class Game:
         self.wait_until(shown, "the %s shows %d buttons" % (where, count), timeout)
         return centres
 
-    # -- input: the game reads button and key levels once per tick, so each is held -----
+    # -- input: the game reads button and key levels once per tick, so each is held until
+    # the game has ticked at least twice -------------------------------------------------
     def xdotool(self, *args, check=True):
         command = ["xdotool"] + [str(a) for a in args]
         return subprocess.run(command, env=self.env(), check=check, capture_output=True, text=True).stdout
 
-    def click_in(self, window, x, y):  # in the window's own pixels
+    def ticks(self, count=2):
+        """Returns once at least `count` ticks have run wholly after the call (each moves the
+        turn arrow and is followed by a frame: the score band changes count + 1 times), or
+        once the game has ended."""
+        seen = []
+
+        def ticked():
+            g = self.window.get_geometry()
+            top = BAND_TOP * g.height // SCREEN_H
+            band = self.window.get_image(0, top, g.width, g.height - top, X.ZPixmap, 0xFFFFFFFF).data
+            seen[len(seen):] = [] if seen and seen[-1] == band else [band]
+            return len(seen) > count + 1
+
+        self.wait_until(lambda: not self.running() or ticked(), "the game ticks", while_running=False)
+
+    def click_in(self, window, x, y, hold=None):
+        """A press and a release at (x, y) in the window's own pixels, each held until the game
+        has ticked twice, or `hold` seconds for a native box, which sees every event."""
+        settle = (lambda: time.sleep(hold)) if hold else self.ticks
         self.xdotool("mousemove", "--window", window.id, x, y, "mousedown", 1)
-        time.sleep(self.hold)
+        settle()
         self.xdotool("mouseup", 1)
-        time.sleep(self.hold)  # a tick must see the release before the mouse moves on
+        settle()  # the release must be seen before the mouse moves on
 
     def click(self, x, y):
         g = self.window.get_geometry()
@@ -225,7 +270,7 @@ class Game:
     def ctrl_x(self):
         self.park()  # keys go to the window under the pointer
         self.xdotool("keydown", "ctrl+x")
-        time.sleep(self.hold)
+        self.ticks()
         self.xdotool("keyup", "ctrl+x", check=False)  # the game may have quit on the key-down
 
     def play_c5_and_quit(self):
@@ -243,23 +288,9 @@ class Game:
         self.window.send_event(event, event_mask=X.NoEventMask)
         self.x.sync()
 
-    def click_native_box(self, title):
-        """Clicks the middle of a native (GTK) box's button row until the box closes; GTK may
-        not have laid the box out when it first shows."""
-        box = self.wait_until(lambda: self.find_window(title), "a box titled %r shows" % title, 30)
-
-        def closed():
-            time.sleep(0.5)
-            if self.find_window(title):
-                g = box.get_geometry()
-                self.click_in(box, g.width // 2, g.height - 18)
-            return not self.find_window(title)
-
-        self.wait_until(closed, "the box %r closes" % title, 30, while_running=False)
-
     def close_native_boxes(self, title, count):
-        """Clicks `count` native boxes titled `title` that show one after another, each until
-        that very box has closed."""
+        """Clicks `count` native (GTK) boxes titled `title` that show one after another, each
+        until that very box has closed; the game's window does not tick behind them."""
         for _ in range(count):
             box = self.wait_until(lambda: self.find_window(title), "a box titled %r shows" % title, 30)
 
@@ -267,7 +298,7 @@ class Game:
                 if str(box.id) not in self.xdotool("search", "--onlyvisible", "--name", "^%s$" % title, check=False).split():
                     return True
                 g = box.get_geometry()
-                self.click_in(box, g.width // 2, g.height - 18)
+                self.click_in(box, g.width // 2, g.height - 18, hold=0.2)
 
             self.wait_until(closed, "the box %r closes" % title, 30, while_running=False)
 

@@ -15,8 +15,9 @@ TEST(MessageBox, CentresTheBoxAndItsRowOfEquallyWideButtonsWithoutClampingToTheS
     EXPECT_EQ(rectsOf(layoutMessageBox({20, 12, 12, {100}, {30, 24}, 800, 600})),
               (Rects{{246, 250, 308, 100}, {278, 302, 106, 32}, {416, 302, 106, 32}}));
     EXPECT_EQ(messageLineY(250, 20, 0), 266);
+    // Two lines: 16 above the first, 20 + 16 for each line, the 32-high buttons, 16 below.
     EXPECT_EQ(rectsOf(layoutMessageBox({20, 12, 12, {900, 10}, {30}, 800, 600})),
-              (Rects{{-88, 232, 976, 2 * 20 + 4 * 16 + 32}, {347, 320, 106, 32}}));
+              (Rects{{-88, 232, 976, 136}, {347, 320, 106, 32}}));
     EXPECT_EQ(splitPieces("Congratulations!\n\nBlue wins", '\n'),
               (std::vector<std::string>{"Congratulations!", "", "Blue wins"}));
     EXPECT_EQ(splitPieces("Yes|No|", '|'), (std::vector<std::string>{"Yes", "No", ""}));

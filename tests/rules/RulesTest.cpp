@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/ObjectCounters.h"
 #include "rules/ComputerPlayer.h"
-#include "rules/ObjectCounters.h"
 #include "tests/support/RulesModel.h"
 
 namespace {

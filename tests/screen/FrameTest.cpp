@@ -40,6 +40,31 @@ protected:
         al_destroy_bitmap(shown);
         return differs;
     }
+    // The left edges between x0 and x1 at which the frame shows square `cell` of the row of
+    // squares in picture `id` in the band below the board (y 556 to 600): wherever each of its
+    // opaque pixels is. It must be centred in the band, any odd pixel below.
+    std::vector<int> shownInBand(int id, int cell, int x0, int x1) {
+        ALLEGRO_BITMAP* picture = dLibrary::bitmapResource(id);
+        const int side = al_get_bitmap_height(picture);
+        std::vector<std::pair<int, int>> opaque;
+        for (int j = 0; j < side; ++j)
+            for (int i = 0; i < side; ++i)
+                if ((pixelAt(picture, cell * side + i, j) & 255) == 255) opaque.push_back({i, j});
+        std::vector<int> places;
+        for (int y = 556; y + side <= 600; ++y) {
+            for (int x = x0; x + side <= x1; ++x) {
+                bool shown = !opaque.empty();
+                for (auto it = opaque.begin(); shown && it != opaque.end(); ++it)
+                    shown = pixelAt(frame, x + it->first, y + it->second) ==
+                            pixelAt(picture, cell * side + it->first, it->second);
+                if (!shown) continue;
+                places.push_back(x);
+                const int above = y - 556, below = 600 - y - side;
+                EXPECT_TRUE(below == above || below == above + 1) << above << " above, " << below;
+            }
+        }
+        return places;
+    }
     static int size(int id, bool width = false) {
         ALLEGRO_BITMAP* bitmap = dLibrary::bitmapResource(id);
         return width ? al_get_bitmap_width(bitmap) : al_get_bitmap_height(bitmap);
@@ -58,28 +83,26 @@ float luminance(ALLEGRO_COLOR c) {
 
 }  // namespace
 
-TEST_F(Frame, ShowsEachSidesCountInTwoDigitsFromTheDigitCells) {
+TEST_F(Frame, ShowsEachSidesLabelAndTwoDigitCountInGroupsSymmetricAboutTheBoardsCentre) {
     const int digit = size(RES_DIGITS), label = size(RES_SCORE);
-    const int band = LAYOUT_SCREEN_HEIGHT - LAYOUT_BOARD_BOTTOM;
-    const int top = LAYOUT_BOARD_BOTTOM + (band - digit) / 2;
-    // Red's group (label, 4 pixels, two digits) starts 4 pixels inside the board's left edge;
-    // Blue's ends 4 pixels inside its right edge.
-    const int redDigits = LAYOUT_BOARD_LEFT + 4 + label + 4;
-    const int blueDigits = LAYOUT_BOARD_RIGHT - 4 - 2 * digit;
     game->redCount = 64;
     game->blueCount = 1;  // with its leading zero
     render();
-    for (const auto& [left, count] : {std::pair{redDigits, 64}, {blueDigits, 1}}) {
-        SCOPED_TRACE("count " + std::to_string(count));
-        expectShown(RES_DIGITS, count / 10 * digit, 0, digit, digit, left, top);
-        expectShown(RES_DIGITS, count % 10 * digit, 0, digit, digit, left + digit, top);
-    }
+    // Each group is its label, 4 pixels and two digits; Red's starts at 48 and Blue's ends at
+    // 552, either side of the board's centre line x = 300.
+    using Places = std::vector<int>;
+    EXPECT_EQ(shownInBand(RES_SCORE, 0, 0, 300), Places{48});
+    EXPECT_EQ(shownInBand(RES_DIGITS, 6, 0, 300), Places{48 + label + 4});
+    EXPECT_EQ(shownInBand(RES_DIGITS, 4, 0, 300), Places{48 + label + 4 + digit});
+    EXPECT_EQ(shownInBand(RES_SCORE, 1, 300, 800), Places{552 - 2 * digit - 4 - label});
+    EXPECT_EQ(shownInBand(RES_DIGITS, 0, 300, 800), Places{552 - 2 * digit});
+    EXPECT_EQ(shownInBand(RES_DIGITS, 1, 300, 800), Places{552 - digit});
 }
 
 TEST_F(Frame, ShowsTheLettersAboveAndTheNumbersLeftOfTheBoardCentredOnTheirSquares) {
     render();
     const int width = size(RES_GRID_NUMERIC, true), height = size(RES_GRID_ALPHA);
-    const int stripEnd = LAYOUT_BOARD_TOP - 8;  // the strips end 8 pixels before the board
+    const int stripEnd = 36;  // the strips end 8 pixels before the board
     for (int i = 0; i < 8; ++i) {
         SCOPED_TRACE("glyph " + std::to_string(i));
         const int centre = LAYOUT_BOARD_LEFT + LAYOUT_SQUARE_SIZE * i + LAYOUT_SQUARE_SIZE / 2;
@@ -112,17 +135,25 @@ TEST_F(Frame, ShowsTheBannerOnlyWhileTheComputerIsAboutToMove) {
     EXPECT_FALSE(bannerShown()) << "over the opponent choice of a finished game";
 }
 
-TEST_F(Frame, TheArrowSwingsEightPixelsLeftOfItsPlaceBesideTheLabelOfTheSideToMove) {
-    // Red's label starts 4 pixels inside the board's left edge; Blue's group, label, 4 pixels
-    // and two digits, ends 4 pixels inside its right edge.
-    for (const int label : {LAYOUT_BOARD_LEFT + 4,
-                            LAYOUT_BOARD_RIGHT - 4 - 2 * size(RES_DIGITS) - 4 - size(RES_SCORE)}) {
+TEST_F(Frame, TheArrowSwingsEightPixelsLeftFromBesideTheLabelOfTheSideToMove) {
+    // The labels where the frame shows them; the arrow's place is just left of the label of
+    // the side to move (of Blue's when the arrow is as wide as a digit, as the artwork's is).
+    const int arrowWidth = size(RES_ARROW, true);
+    ASSERT_EQ(arrowWidth, size(RES_DIGITS));
+    render();
+    for (const int cell : {0, 1}) {
+        SCOPED_TRACE(cell ? "Blue" : "Red");
+        const std::vector<int> labels = shownInBand(RES_SCORE, cell, 0, 800);
+        ASSERT_EQ(labels.size(), 1u);
         std::vector<int> places{game->turnArrow.x};
         for (int i = 0; i < 17; ++i, tick()) places.push_back(game->turnArrow.x);
         EXPECT_LT(places[2], places[1]) << "it swings left first";
-        const int right = label - size(RES_ARROW, true);  // its place: its right edge at the label
+        const int right = labels[0] - arrowWidth;
         EXPECT_EQ(*std::max_element(places.begin() + 1, places.end()), right);
         EXPECT_EQ(*std::min_element(places.begin(), places.end()), right - 8);
+        const int above = game->turnArrow.y - 556,
+                  below = 600 - game->turnArrow.y - size(RES_ARROW);
+        EXPECT_TRUE(below == above || below == above + 1) << "centred in the band";
         clickSquare(2, 4);
         tick();
     }

@@ -81,9 +81,9 @@ protected:
     // The topmost open box followed by its buttons, and its lines.
     static std::vector<Object*> topBox() {
         std::vector<Object*> elements;
-        for (std::size_t i = 67; objectAt(i); ++i) {
-            if (objectAt(i)->kind == KIND_MESSAGEBOX) elements.clear();
-            elements.push_back(objectAt(i));
+        for (std::size_t i = 0; Object* element = objectAt(i); ++i) {
+            if (element->kind == KIND_MESSAGEBOX) elements.clear();
+            if (element->kind == KIND_MESSAGEBOX || !elements.empty()) elements.push_back(element);
         }
         return elements;
     }

@@ -60,7 +60,9 @@ TEST_F(GameFlow, TheLastMoveAnnouncesTheWinnerEvenAfterADeclinedQuitAndItsAnswer
         if (!c.before.empty()) send(ALLEGRO_EVENT_DISPLAY_CLOSE);
         answerBoxes(c.before);
         openBox();
-        EXPECT_EQ(topBoxLines()[2], c.winner + std::string(" is the winner!"));
+        EXPECT_EQ(topBoxLines(),
+                  (Lines{"Congratulations!", "", c.winner + std::string(" is the winner!"), "",
+                         "Would you like to play another game?"}));
         answer(c.after[0]);
         answerBoxes(Lines(c.after.begin() + 1, c.after.end()));
         if (game->enteredState != STATE_QUIT) tick();

@@ -1,10 +1,11 @@
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "rules/ObjectCounters.h"
+#include "app/ObjectCounters.h"
 #include "tests/screen/GameFixture.h"
 #include "tests/support/RulesModel.h"
 
@@ -74,7 +75,7 @@ protected:
         }
         expect(game->buttons[ACTION_UNDO_MOVE].enabled == (seen.records > 0),
                "\"Undo Move\" is enabled exactly while there are moves to take back");
-        uint32_t alive = sessionObjects + uint32_t(objectListSize() - 67);
+        uint32_t alive = sessionObjects + boxElements();
         for (const auto& record : earlier) alive += record.second;
         expect(objectsCreated - objectsFreed == alive, "objects created - freed is what is alive");
         expect(last.state == last.entered || (!game->redraw && seen.arrowX == last.arrowX),
@@ -82,12 +83,22 @@ protected:
         checkBoxes(model, seen);
     }
 
+    // The elements of the open boxes, which the list owns: every entry from the first box on.
+    static uint32_t boxElements() {
+        std::size_t first = 0;
+        while (objectAt(first) && objectAt(first)->kind != KIND_MESSAGEBOX) ++first;
+        return uint32_t(objectListSize() - first);
+    }
+
     // The record added at this tick: one legal move of the side that was to move.
     void checkMove() {
         int move = -1, added = 0;
+        uint32_t changed = 0;  // squares whose disk changed
         for (int s = 0; s < 64; ++s) {
-            if (squareAt(last.board, s % 8, s / 8) % 3 == 0 &&
-                squareAt(game->board, s % 8, s / 8) % 3) {
+            const int before = squareAt(last.board, s % 8, s / 8) % 3;
+            const int after = squareAt(game->board, s % 8, s / 8) % 3;
+            changed += before != after;
+            if (before == 0 && after) {
                 move = s;
                 ++added;
             }
@@ -103,21 +114,25 @@ protected:
         expect(!model.legalSquares(3 - last.side).empty() || game->state == STATE_GAME_OVER,
                "the game ends when the side to move cannot move");
         computerMoves += last.side == Blue && game->opponent == OPPONENT_COMPUTER;
-        earlier.push_back({last, uint32_t(turned + 2)});  // the record and its entries
+        earlier.push_back({last, 1 + changed});  // the record and an entry per changed square
     }
 
     void checkBoxes(const RulesModel& model, const Seen& seen) {
         const int32_t entered = game->enteredState;
         if (seen.layers > last.layers) {
-            const char* const firstLines[] = {
-                "Are you sure that you want to stop", "Please choose your opponent!",
-                "Please choose your opponent!",
-                "Are you sure that you want to quit the application?", "Congratulations!"};
-            const std::vector<std::string> lines = topBoxLines();
             const std::string winner = model.winner() == Red ? "Red" : "Blue";
-            expect(seen.layers == last.layers + 1 && entered >= 1 && entered <= 5 &&
-                       seen.state == STATE_DIALOG && lines[0] == firstLines[entered - 1] &&
-                       (entered != STATE_GAME_OVER || lines[2] == winner + " is the winner!"),
+            const std::map<int32_t, std::vector<std::string>> texts = {
+                {STATE_CONFIRM_NEW_GAME,
+                 {"Are you sure that you want to stop", "this game and start another?"}},
+                {STATE_CHOOSE_OPPONENT, {"Please choose your opponent!"}},
+                {STATE_CHOOSE_OPPONENT_OR_QUIT, {"Please choose your opponent!"}},
+                {STATE_CONFIRM_QUIT, {"Are you sure that you want to quit the application?"}},
+                {STATE_GAME_OVER,
+                 {"Congratulations!", "", winner + " is the winner!", "",
+                  "Would you like to play another game?"}}};
+            const auto text = texts.find(entered);
+            expect(seen.layers == last.layers + 1 && seen.state == STATE_DIALOG &&
+                       text != texts.end() && topBoxLines() == text->second,
                    "a box opens with the text of the state entered, naming the winner");
         }
         expect(seen.layers >= last.layers || (seen.layers + 1 == last.layers && !answer.empty()),

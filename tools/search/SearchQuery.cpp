@@ -3,8 +3,8 @@
 #include <chrono>
 #include <sstream>
 
+#include "app/ObjectCounters.h"
 #include "rules/ComputerPlayer.h"
-#include "rules/ObjectCounters.h"
 #include "rules/Position.h"
 #include "rules/Rules.h"
 

@@ -1,4 +1,4 @@
-#include "rules/ObjectCounters.h"
+#include "app/ObjectCounters.h"
 
 uint32_t objectsCreated = 0;
 uint32_t objectsFreed = 0;
