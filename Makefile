@@ -23,7 +23,7 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan build-clang build-arm64 build-s390x
 
 # The game with its menu entry, icons, metainfo and manual page under $(PREFIX), staged
 # under $(DESTDIR) when it is set. The list of installed files is kept for `make uninstall`
@@ -56,8 +56,9 @@ format-check: deps
 	  | grep -o '^[^: ]*\.\(cpp\|h\)' | sort -u | sed 's/^/format-check: not formatted: /'; exit 1; }; \
 	exit $$includes
 
-# Sanitizer and valgrind runs; longer than `make test`, so they have targets of their own.
-.PHONY: test-asan valgrind
+# Sanitizer, valgrind, clang and cross runs; longer than `make test`, so they have targets of
+# their own.
+.PHONY: test-asan valgrind test-clang test-cross
 
 # The unit tests, random play included, built with AddressSanitizer and UBSan in build-asan.
 test-asan: deps
@@ -67,3 +68,17 @@ test-asan: deps
 # under valgrind memcheck in Xvfb; the report is $(BUILD)/valgrind.log.
 valgrind: build
 	@/usr/bin/python3 tools/valgrind/run-valgrind $(BUILD)
+
+# The whole suite, end-to-end tests included, built with clang in build-clang; a warning fails
+# the build.
+test-clang:
+	@bash tools/install-deps clang
+	@cmake -S . -B build-clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
+	@cmake --build build-clang -j $(JOBS)
+	cd build-clang && ctest --output-on-failure -j $(JOBS)
+
+# The tests built for ARCH (arm64 or s390x, big-endian) with Debian's cross compiler in
+# build-ARCH and run under qemu-user; installs the cross packages first (tools/cross).
+test-cross: deps
+	@JOBS=$(JOBS) bash tools/cross/run-tests $(ARCH)

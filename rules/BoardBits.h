@@ -126,15 +126,17 @@ inline uint64_t step(uint64_t bits) {
 }
 
 // Empty squares from which a walk against this step's heading crosses one or more
-// opponent disks and ends on an own disk: the legal squares for one direction.
+// opponent disks and ends on an own disk: the legal squares for one direction. A run holds
+// at most six disks: one step, then two doubling steps of two.
 template <int Shift, uint64_t Keep>
 inline uint64_t legalAlong(uint64_t own, uint64_t opponent, uint64_t empty) {
-    uint64_t line = step<Shift, Keep>(own) & opponent;
-    line |= step<Shift, Keep>(line) & opponent;
-    line |= step<Shift, Keep>(line) & opponent;
-    line |= step<Shift, Keep>(line) & opponent;
-    line |= step<Shift, Keep>(line) & opponent;
-    line |= step<Shift, Keep>(line) & opponent;
+    // Opponent disks a step can reach without wrapping around a row end.
+    const uint64_t through = opponent & Keep;
+    uint64_t line = step<Shift, ~0ull>(own) & through;
+    line |= step<Shift, ~0ull>(line) & through;
+    const uint64_t pairs = through & step<Shift, ~0ull>(through);
+    line |= step<2 * Shift, ~0ull>(line) & pairs;
+    line |= step<2 * Shift, ~0ull>(line) & pairs;
     return step<Shift, Keep>(line) & empty;
 }
 
@@ -191,7 +193,8 @@ struct ScalarBits {
     }
 
     // The enclosed disks of a move, as flippedSquares below gives them.
-    static int flippedSquares(int start, uint64_t own, uint64_t opponent, uint16_t* squares);
+    static int flippedSquares(int start, uint64_t own, uint64_t opponent, uint16_t* squares,
+                              uint64_t& flipped);
 
     static LegalSquares legalSquares(uint64_t own, uint64_t opponent) {
         const uint64_t empty = ~(own | opponent);
@@ -260,9 +263,13 @@ inline int flipCount(int start, uint64_t own, uint64_t opponent) {
         stop = highestBit(stops | 1);
         first = (1ull << stop) & stops;
     }
-    const int distance = STEP > 0 ? (stop - start) / STEP : (start - stop) / -STEP;
+    // Unsigned, as the difference is never negative: a division by 7 or 9 then needs no
+    // sign correction.
+    const int distance =
+        static_cast<int>(STEP > 0 ? unsigned(stop - start) / STEP : unsigned(start - stop) / -STEP);
     // A multiplication, not a branch: whether a run is closed is as good as random.
-    return (distance - 1) * static_cast<int>((first & own) != 0);
+    const bool closed = (first & own) != 0;
+    return (distance - 1) * static_cast<int>(closed);
 }
 
 inline int flipCount(int direction, int start, uint64_t own, uint64_t opponent) {
@@ -287,8 +294,10 @@ inline int flipCount(int direction, int start, uint64_t own, uint64_t opponent) 
 }
 
 // The enclosed disks of a move on bit `start`, each as column | row << 8: direction 0 to 7,
-// each from the nearest disk outward. `squares` needs room for 64 entries; returns how many.
-inline int flippedSquares(int start, uint64_t own, uint64_t opponent, uint16_t* squares) {
+// each from the nearest disk outward. `squares` needs room for 64 entries; returns how many
+// and sets `flipped` to their bits.
+inline int flippedSquares(int start, uint64_t own, uint64_t opponent, uint16_t* squares,
+                          uint64_t& flipped) {
     int count = 0;
     // Each direction copies its whole walk and keeps only the enclosed part.
     const auto note = [&](int d, int flips) {
@@ -303,12 +312,15 @@ inline int flippedSquares(int start, uint64_t own, uint64_t opponent, uint16_t* 
     note(5, flipCount<5>(start, own, opponent));
     note(6, flipCount<6>(start, own, opponent));
     note(7, flipCount<7>(start, own, opponent));
+    // Bit 8 * row + 7 - column of each square: fewer steps than a mask per direction.
+    flipped = 0;
+    for (int i = 0; i < count; ++i) flipped |= 1ull << (((squares[i] >> 5) | 7) - (squares[i] & 7));
     return count;
 }
 
-inline int ScalarBits::flippedSquares(int start, uint64_t own, uint64_t opponent,
-                                      uint16_t* squares) {
-    return boardbits::flippedSquares(start, own, opponent, squares);
+inline int ScalarBits::flippedSquares(int start, uint64_t own, uint64_t opponent, uint16_t* squares,
+                                      uint64_t& flipped) {
+    return boardbits::flippedSquares(start, own, opponent, squares, flipped);
 }
 
 }  // namespace boardbits

@@ -59,10 +59,16 @@ inline int32_t level(const Board& board, const rulekernels::SearchState& state, 
         // A loop of its own lets the compiler drop what nobody reads of a leaf's board.
         for (uint64_t moves = candidates; moves != 0; moves &= moves - 1) {
             Board child = board;
-            const rulekernels::SearchState next = rulekernels::searchMove<typename Kernel::Bits>(
+            const rulekernels::Played played = rulekernels::playSearchMove<typename Kernel::Bits>(
                 child, state, boardbits::lowestBit(moves) ^ 7, side);
-            const int32_t value = -SIGN * evaluateSums(next.redMinusBlue, next.marks, opponent);
-            if (MAXIMISE ? value > best : value < best) best = value;
+            // The value if the opponent can move. If it cannot, the value is 0 or lies further
+            // out on the same side of 0; when neither can beat the best, the legal squares
+            // that tell them apart are not needed.
+            const int32_t value = -SIGN * evaluateSums(played.redMinusBlue, 1, opponent);
+            if (MAXIMISE ? value <= best && value <= 0 : value >= best && value >= 0) continue;
+            const bool canMove = rulekernels::opponentCanMove<typename Kernel::Bits>(state, played);
+            const int32_t exact = -SIGN * evaluateSums(played.redMinusBlue, canMove, opponent);
+            if (MAXIMISE ? exact > best : exact < best) best = exact;
         }
         return best;
     }
@@ -111,76 +117,39 @@ struct PortableKernel {
 
 #ifdef TILECREST_VECTOR_BITS
 
-struct Avx2Kernel {
-    using Bits = boardbits::VectorBits;
-    TILECREST_AVX2 static int32_t redMinusBlue(const Board& board) {
-        return weightedsums::byLanes(board);
+// The same source built once per vector build: BITS gives its bit operations and TARGET the
+// instructions the compiler may use. The AVX-512VL build gets three-input logic, more
+// registers and mask compares for the same 256-bit lanes.
+#define TILECREST_VECTOR_KERNEL(NAME, TARGET, BITS)                                           \
+    struct NAME {                                                                             \
+        using Bits = BITS;                                                                    \
+        TARGET static int32_t redMinusBlue(const Board& board) {                              \
+            return weightedsums::byLanes(board);                                              \
+        }                                                                                     \
+        TARGET TILECREST_LEVEL static int32_t minLevel(const Board& board,                    \
+                                                       const rulekernels::SearchState& state, \
+                                                       uint8_t side, int32_t depth) {         \
+            return level<NAME, false>(board, state, side, depth);                             \
+        }                                                                                     \
+        TARGET TILECREST_LEVEL static int32_t maxLevel(const Board& board,                    \
+                                                       const rulekernels::SearchState& state, \
+                                                       uint8_t side, int32_t depth) {         \
+            return level<NAME, true>(board, state, side, depth);                              \
+        }                                                                                     \
     }
-    TILECREST_AVX2 TILECREST_LEVEL static int32_t minLevel(const Board& board,
-                                                           const rulekernels::SearchState& state,
-                                                           uint8_t side, int32_t depth) {
-        return level<Avx2Kernel, false>(board, state, side, depth);
-    }
-    TILECREST_AVX2 TILECREST_LEVEL static int32_t maxLevel(const Board& board,
-                                                           const rulekernels::SearchState& state,
-                                                           uint8_t side, int32_t depth) {
-        return level<Avx2Kernel, true>(board, state, side, depth);
-    }
-};
-
-// Avx2Kernel's source again, built for AVX-512VL: its three-input logic, its extra
-// registers and its mask compares serve the same 256-bit lanes in fewer instructions.
-struct Avx512Kernel {
-    using Bits = boardbits::VectorBits;
-    TILECREST_AVX512 static int32_t redMinusBlue(const Board& board) {
-        return weightedsums::byLanes(board);
-    }
-    TILECREST_AVX512 TILECREST_LEVEL static int32_t minLevel(const Board& board,
-                                                             const rulekernels::SearchState& state,
-                                                             uint8_t side, int32_t depth) {
-        return level<Avx512Kernel, false>(board, state, side, depth);
-    }
-    TILECREST_AVX512 TILECREST_LEVEL static int32_t maxLevel(const Board& board,
-                                                             const rulekernels::SearchState& state,
-                                                             uint8_t side, int32_t depth) {
-        return level<Avx512Kernel, true>(board, state, side, depth);
-    }
-};
-
-bool processorHasAvx2Kernel() {
-    __builtin_cpu_init();
-    return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi") &&
-           __builtin_cpu_supports("bmi2") && __builtin_cpu_supports("lzcnt") &&
-           __builtin_cpu_supports("popcnt");
-}
-
-bool processorHasAvx512Kernel() {
-    return processorHasAvx2Kernel() && __builtin_cpu_supports("avx512f") &&
-           __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx512bw") &&
-           __builtin_cpu_supports("avx512dq");
-}
-#else
-bool processorHasAvx2Kernel() {
-    return false;
-}
-bool processorHasAvx512Kernel() {
-    return false;
-}
+TILECREST_VECTOR_KERNEL(Avx2Kernel, TILECREST_AVX2, boardbits::Avx2Bits);
+TILECREST_VECTOR_KERNEL(Bmi2Kernel, TILECREST_BMI2, boardbits::Bmi2Bits);
+TILECREST_VECTOR_KERNEL(Avx512Kernel, TILECREST_AVX512, boardbits::Bmi2Bits);
 #endif
-
-SearchKernel& currentKernel() {
-    static SearchKernel kernel = processorHasAvx512Kernel() ? SEARCH_KERNEL_AVX512
-                                 : processorHasAvx2Kernel() ? SEARCH_KERNEL_AVX2
-                                                            : SEARCH_KERNEL_PORTABLE;
-    return kernel;
-}
 
 template <bool MAXIMISE>
 int32_t levelWithSelectedKernel(const Board& board, uint8_t side, int32_t depth) {
 #ifdef TILECREST_VECTOR_BITS
-    switch (currentKernel()) {
+    switch (selectedSearchKernel()) {
         case SEARCH_KERNEL_AVX512:
             return levelOf<Avx512Kernel, MAXIMISE>(board, side, depth);
+        case SEARCH_KERNEL_BMI2:
+            return levelOf<Bmi2Kernel, MAXIMISE>(board, side, depth);
         case SEARCH_KERNEL_AVX2:
             return levelOf<Avx2Kernel, MAXIMISE>(board, side, depth);
         default:
@@ -191,23 +160,6 @@ int32_t levelWithSelectedKernel(const Board& board, uint8_t side, int32_t depth)
 }
 
 }  // namespace
-
-bool searchKernelAvailable(SearchKernel kernel) {
-    static const bool avx2 = processorHasAvx2Kernel();
-    static const bool avx512 = processorHasAvx512Kernel();
-    return kernel == SEARCH_KERNEL_PORTABLE || (kernel == SEARCH_KERNEL_AVX2 && avx2) ||
-           (kernel == SEARCH_KERNEL_AVX512 && avx512);
-}
-
-bool selectSearchKernel(SearchKernel kernel) {
-    if (!searchKernelAvailable(kernel)) return false;
-    currentKernel() = kernel;
-    return true;
-}
-
-SearchKernel selectedSearchKernel() {
-    return currentKernel();
-}
 
 int32_t Evaluate(const Board& board, uint8_t side) {
     return evaluate<PortableKernel>(board, side);

@@ -24,20 +24,21 @@ inline int32_t markLegalMoves(Board& board, uint8_t side) {
     return legal.pairs;
 }
 
-// BuildMoveList for a board whose disks of the side (`own`) and of its opponent are known.
+// BuildMoveList for a board whose disks of the side (`own`) and of its opponent are known;
+// `flipped` gets the bits of the enclosed disks.
 template <class Bits>
 inline MoveList* buildMoveList(const Board& board, int column, int row, uint8_t side, uint64_t own,
-                               uint64_t opponent) {
+                               uint64_t opponent, uint64_t& flipped) {
     const int start = boardbits::bitIndex(column, row);
-    uint16_t flipped[64];
+    uint16_t squares[64];
     // The walks of different directions never share a square, so no square is noted twice.
-    const int flips = Bits::flippedSquares(start, own, opponent, flipped);
+    const int flips = Bits::flippedSquares(start, own, opponent, squares, flipped);
 
     MoveList* moveList = new MoveList;
     if (moveList == nullptr) return nullptr;
     // Every enclosed disk changes from the opponent to the side: one word per entry.
     const uint32_t flip = static_cast<uint32_t>(opponentOf(side)) << 16 | side << 24;
-    for (int i = 0; i < flips; ++i) moveList->append(SquareChange::fromWord(flipped[i] | flip));
+    for (int i = 0; i < flips; ++i) moveList->append(SquareChange::fromWord(squares[i] | flip));
     // The move's own square comes last.
     moveList->append({static_cast<uint8_t>(column), static_cast<uint8_t>(row),
                       squareAt(board, column, row), side});
@@ -48,8 +49,10 @@ inline MoveList* buildMoveList(const Board& board, int column, int row, uint8_t 
 template <class Bits>
 inline MoveList* buildMoveList(const Board& board, int column, int row, uint8_t side) {
     const boardbits::Disks disks = Bits::disksOf(board);
-    return side == Red ? buildMoveList<Bits>(board, column, row, side, disks.red, disks.blue)
-                       : buildMoveList<Bits>(board, column, row, side, disks.blue, disks.red);
+    uint64_t flipped;
+    return side == Red
+               ? buildMoveList<Bits>(board, column, row, side, disks.red, disks.blue, flipped)
+               : buildMoveList<Bits>(board, column, row, side, disks.blue, disks.red, flipped);
 }
 
 template <class Bits>
@@ -93,28 +96,48 @@ inline SearchState searchStateOf(const Board& board, uint8_t side, int32_t redMi
             Bits::marksOf(board), redMinusBlue};
 }
 
-// MakeSearchMove on `board`, a copy of the board that `state` describes, for the move on bit
-// `start` of `side`; returns the state of the board afterwards, for the opponent. The record
-// is built, applied and deleted as MakeSearchMove does it, and the legal squares written on
-// the board are the ones returned, so the result is MakeSearchMove's exactly.
+// What playing a move of the search changed: Red's weighted sum minus Blue's, and the squares
+// that now hold the side that moved.
+struct Played {
+    int32_t redMinusBlue;
+    uint64_t placed;
+};
+
+// The record of the move on bit `start` of `side` built, applied to `board` (a copy of the
+// board that `state` describes) and deleted, as MakeSearchMove does it.
 template <class Bits>
-inline SearchState searchMove(Board& board, const SearchState& state, int start, uint8_t side) {
+inline Played playSearchMove(Board& board, const SearchState& state, int start, uint8_t side) {
     ++searchNodes;
     const int column = 7 - (start & 7), row = start >> 3;
-    int32_t redMinusBlue = state.redMinusBlue;
-    MoveList* moveList = buildMoveList<Bits>(board, column, row, side, state.own, state.opponent);
-    if (moveList != nullptr) {
-        redMinusBlue += applyMoveList(*moveList, board, redMinusBlueChange);
-        ++objectsFreed;
-        delete moveList;
-    }
-    const boardbits::Disks disks = Bits::disksOf(board);
-    const uint8_t opponent = opponentOf(side);
-    const uint64_t own = opponent == Red ? disks.red : disks.blue;
-    const uint64_t other = opponent == Red ? disks.blue : disks.red;
+    uint64_t flipped;
+    MoveList* moveList =
+        buildMoveList<Bits>(board, column, row, side, state.own, state.opponent, flipped);
+    if (moveList == nullptr) return {state.redMinusBlue, 0};  // the board is unchanged
+    const int32_t change = applyMoveList(*moveList, board, redMinusBlueChange);
+    ++objectsFreed;
+    delete moveList;
+    return {state.redMinusBlue + change, flipped | 1ull << start};
+}
+
+// MakeSearchMove on `board`, a copy of the board that `state` describes, for the move on bit
+// `start` of `side`; returns the state of the board afterwards, for the opponent. The legal
+// squares written on the board are the ones returned, so the result is MakeSearchMove's
+// exactly. The disks follow from the record instead of being read from the board again.
+template <class Bits>
+inline SearchState searchMove(Board& board, const SearchState& state, int start, uint8_t side) {
+    const Played played = playSearchMove<Bits>(board, state, start, side);
+    const uint64_t own = state.opponent & ~played.placed;
+    const uint64_t other = state.own | played.placed;
     const uint64_t marks = Bits::legalSquares(own, other).marks;
     Bits::writeMarks(board, marks);
-    return {own, other, marks, redMinusBlue};
+    return {own, other, marks, played.redMinusBlue};
+}
+
+// Whether the opponent of the side that played can move on the board afterwards.
+template <class Bits>
+inline bool opponentCanMove(const SearchState& state, const Played& played) {
+    return Bits::legalSquares(state.opponent & ~played.placed, state.own | played.placed).marks !=
+           0;
 }
 
 }  // namespace rulekernels

@@ -4,28 +4,29 @@
 
 #include "rules/BoardBits.h"
 
-// The bit operations of ScalarBits again, for processors with AVX2, BMI and POPCNT: BMI2
-// pext/pdep for the conversions and GCC vector lanes for the eight directions, four at a
-// time. The results are exactly those of ScalarBits. Every function is built for those
-// instructions, so only code built the same way (the AVX2 search kernel) may call them.
+// The bit operations of ScalarBits again, for processors with AVX2, BMI, LZCNT and POPCNT:
+// GCC vector lanes for the eight directions, four at a time. The conversions between the
+// packed rows and one bit per square come from the Conversions parameter: ScalarBits' shifts
+// and masks (Avx2Bits), or BMI2's pext/pdep (Bmi2Bits), which only some processors run fast.
+// The results are exactly those of ScalarBits. Every function is built for those
+// instructions, so only code built the same way (a vector search kernel) may call them.
 // Not on Windows, where GCC does not keep the stack aligned for spilled AVX registers.
 #if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && !defined(_WIN32)
 #define TILECREST_VECTOR_BITS 1
 
 #include <immintrin.h>
 
-#define TILECREST_AVX2 __attribute__((target("avx2,bmi,bmi2,lzcnt,popcnt")))
-// For the same code built for AVX-512VL: a superset, so AVX2 functions inline into it.
+#define TILECREST_AVX2 __attribute__((target("avx2,bmi,lzcnt,popcnt")))
+// Supersets of TILECREST_AVX2, so AVX2 functions inline into them.
+#define TILECREST_BMI2 __attribute__((target("avx2,bmi,bmi2,lzcnt,popcnt")))
 #define TILECREST_AVX512 \
     __attribute__((target("avx2,bmi,bmi2,lzcnt,popcnt,avx512f,avx512vl,avx512bw,avx512dq")))
 
 namespace boardbits {
 
-struct VectorBits {
-    typedef uint64_t Lanes4 __attribute__((vector_size(32)));
-    typedef int64_t Signed4 __attribute__((vector_size(32)));
-
-    TILECREST_AVX2 static Disks disksOf(const Board& board) {
+// ScalarBits' conversions with BMI2.
+struct PextConversions {
+    TILECREST_BMI2 static Disks disksOf(const Board& board) {
         uint64_t top, bottom;
         loadRows(board, top, bottom);
         const uint64_t low = _pext_u64(top, EVEN_BITS) | _pext_u64(bottom, EVEN_BITS) << 32;
@@ -34,7 +35,7 @@ struct VectorBits {
         return {low & ~high, high & ~low};
     }
 
-    TILECREST_AVX2 static void writeMarks(Board& board, uint64_t marks) {
+    TILECREST_BMI2 static void writeMarks(Board& board, uint64_t marks) {
         uint64_t top, bottom;
         loadRows(board, top, bottom);
         top = (top & ~(markedPairs(top) * 3)) | _pdep_u64(marks, EVEN_BITS) * 3;
@@ -42,16 +43,23 @@ struct VectorBits {
         storeRows(board, top, bottom);
     }
 
-    TILECREST_AVX2 static uint64_t marksOf(const Board& board) {
+    TILECREST_BMI2 static uint64_t marksOf(const Board& board) {
         uint64_t top, bottom;
         loadRows(board, top, bottom);
         return _pext_u64(markedPairs(top), EVEN_BITS) | _pext_u64(markedPairs(bottom), EVEN_BITS)
                                                             << 32;
     }
 
-    TILECREST_AVX2 static uint64_t marksInReadingOrder(const Board& board) {
+    TILECREST_BMI2 static uint64_t marksInReadingOrder(const Board& board) {
         return mirrorColumns(marksOf(board));
     }
+};
+
+// Conversions: ScalarBits or PextConversions. The lane functions hide ScalarBits' own.
+template <class Conversions>
+struct VectorBits : Conversions {
+    typedef uint64_t Lanes4 __attribute__((vector_size(32)));
+    typedef int64_t Signed4 __attribute__((vector_size(32)));
 
     // Lane by lane the bit index changes +9, +8, +7, +1 (up) and -9, -8, -7, -1 (down),
     // with the same wrap masks as ScalarBits.
@@ -94,7 +102,7 @@ struct VectorBits {
     // flippedSquares of BoardBits.h: the runs of opponent disks from the start are walked
     // in all eight directions at once and kept where an own disk closes them.
     TILECREST_AVX2 static int flippedSquares(int start, uint64_t own, uint64_t opponent,
-                                             uint16_t* squares) {
+                                             uint16_t* squares, uint64_t& flipped) {
         const uint64_t from = 1ull << start;
         const Lanes4 origin = Lanes4{from, from, from, from};
         // The runs of opponent disks after the start, kept where an own disk follows them.
@@ -105,6 +113,8 @@ struct VectorBits {
         const Lanes4 closedDown = (down >> SHIFTS) & KEEP_DOWN & own;
         up = (up ^ origin) & (Lanes4)((Signed4)closedUp != 0);
         down = (down ^ origin) & (Lanes4)((Signed4)closedDown != 0);
+        const Lanes4 both = up | down;
+        flipped = both[0] | both[1] | both[2] | both[3];
         // Up lanes are directions 5, 6, 7 and 3; down lanes 2, 1, 0 and 4.
         const int counts[8] = {popCount(down[2]), popCount(down[1]), popCount(down[0]),
                                popCount(up[3]),   popCount(down[3]), popCount(up[0]),
@@ -117,6 +127,9 @@ struct VectorBits {
         return count;
     }
 };
+
+using Avx2Bits = VectorBits<ScalarBits>;
+using Bmi2Bits = VectorBits<PextConversions>;
 
 }  // namespace boardbits
 

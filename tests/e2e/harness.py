@@ -22,6 +22,10 @@ from Xlib import X, display, error, protocol
 
 BUILD_DIR = os.path.abspath(os.environ.get("TILECREST_BUILD_DIR") or
                             os.path.join(os.path.dirname(__file__), "..", "..", "build"))
+# A cross build's game runs under its emulator (qemu-user), which ctest names here; it
+# starts and ticks several times slower, so every wait is that much longer.
+EMULATOR = os.environ.get("TILECREST_EMULATOR", "").split()
+SLOWER = 5 if EMULATOR else 1
 SCREEN_W, SCREEN_H = 800, 600
 BAND_TOP = 556  # the score band below the board, where the turn arrow swings at every tick
 START = ["........", "........", "........", "...RB...", "...BR...", "........", "........", "........"]
@@ -98,7 +102,8 @@ class Game:
         self.start_dir = start_dir or os.path.join(self.root, "start")
         os.makedirs(self.start_dir, exist_ok=True)
         self.log_dir = log_dir or self.start_dir
-        self.wrapper, self.patience, self.extra_env = list(wrapper), patience, env or {}
+        self.wrapper = EMULATOR + list(wrapper)
+        self.patience, self.extra_env = patience * SLOWER, env or {}
         self.process = self.window = self._x = None
 
     # -- lifetime: never leaves a process behind ----------------------------------------
@@ -143,9 +148,12 @@ class Game:
         return {name: value for name, value in env.items() if value is not None}
 
     def start(self):
+        command, env = self.wrapper + [self.executable], self.env()
+        if EMULATOR and "LD_PRELOAD" in env:  # a preload for the game, not for qemu itself
+            command[len(EMULATOR):len(EMULATOR)] = ["-E", "LD_PRELOAD=" + env.pop("LD_PRELOAD")]
         with open(os.path.join(self.root, "output.txt"), "wb") as output:
-            self.process = subprocess.Popen(self.wrapper + [self.executable], cwd=self.start_dir,
-                                            env=self.env(), stdout=output, stderr=subprocess.STDOUT)
+            self.process = subprocess.Popen(command, cwd=self.start_dir, env=env, stdout=output,
+                                            stderr=subprocess.STDOUT)
 
     def running(self):
         return self.process is not None and self.process.poll() is None

@@ -1,10 +1,12 @@
-# Runs TOOL with ARGS, feeding it INPUT when given, and compares its output without the times
-# (" us=N") with the file EXPECTED. A missing file fails the test.
+# Runs TOOL (through EMULATOR in a cross build) with ARGS, feeding it INPUT when given, and
+# compares its output without the times (" us=N") with the file EXPECTED. A missing file fails
+# the test.
 separate_arguments(args UNIX_COMMAND "${ARGS}")
+separate_arguments(emulator UNIX_COMMAND "${EMULATOR}")
 if(INPUT)
   set(args ${args} INPUT_FILE ${INPUT})
 endif()
-execute_process(COMMAND ${TOOL} ${args} OUTPUT_VARIABLE output RESULT_VARIABLE result)
+execute_process(COMMAND ${emulator} ${TOOL} ${args} OUTPUT_VARIABLE output RESULT_VARIABLE result)
 if(result EQUAL 3)  # the tool's answer for a build of the search this processor lacks
   message("SKIPPED: ${TOOL} ${ARGS}: not on this processor")
   return()

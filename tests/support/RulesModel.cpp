@@ -98,6 +98,35 @@ int RulesModel::evaluate(int side) const {
     return difference > 0 ? 10000 : difference < 0 ? -10000 : 0;
 }
 
+Move RulesModel::computerMove(int side, uint64_t& nodes) const {
+    Move best = NoMove;
+    int bestScore = -9999;
+    for (const Move& move : legalSquares(side)) {
+        RulesModel next = *this;
+        next.play(move.column, move.row, side);
+        ++nodes;
+        const int score = next.minimax(3 - side, false, 0, nodes);
+        if (score > bestScore) bestScore = score, best = move;
+    }
+    return best;
+}
+
+int RulesModel::minimax(int side, bool computerToMove, int depth, uint64_t& nodes) const {
+    const int sign = computerToMove ? 1 : -1;
+    if (depth == 5) return sign * evaluate(side);
+    const std::vector<Move> moves = legalSquares(side);
+    if (moves.empty()) return sign * evaluate(side);
+    int best = -sign * 9999;
+    for (const Move& move : moves) {
+        RulesModel next = *this;
+        next.play(move.column, move.row, side);
+        ++nodes;
+        const int score = next.minimax(3 - side, !computerToMove, depth + 1, nodes);
+        if (computerToMove ? score > best : score < best) best = score;
+    }
+    return best;
+}
+
 Board RulesModel::board(int sideToMove) const {
     Board board{};
     for (int r = 0; r < 8; ++r) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,10 @@ public:
     // The computer's evaluation for `side`, the side to move: the weighted sums' difference,
     // or, when `side` cannot move and the game ends, 10000, -10000 or 0 by its sign.
     int evaluate(int side) const;
+    // The computer player's move for `side`: six plies of minimax without pruning, the
+    // computer's candidates in row-major order, the first of equal scores kept, NoMove when
+    // none scores above -9999. Adds every move played in the search to `nodes`.
+    Move computerMove(int side, uint64_t& nodes) const;
 
     // The board the product must hold for this position with the marks of `sideToMove`, and
     // the first square where `board` differs from it (empty when none).
@@ -36,5 +41,8 @@ public:
     std::string differenceFrom(const Board& board, int sideToMove) const;
 
 private:
+    // The computer's score with `side` to move after `depth` plies of the search.
+    int minimax(int side, bool computerToMove, int depth, uint64_t& nodes) const;
+
     int squares[8][8] = {};  // [row][column]: 0 empty, 1 Red, 2 Blue
 };

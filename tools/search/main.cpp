@@ -13,21 +13,44 @@
 namespace {
 
 int usage() {
-    std::cerr << "usage: tilecrest-search [--summary] [--kernel portable|avx2|avx512] "
+    std::cerr << "usage: tilecrest-search [--summary] [--kernel portable|avx2|bmi2|avx512] "
                  "< positions\n"
+                 "       tilecrest-search --kernel list\n"
                  "       tilecrest-search --perft DEPTH\n";
     return 2;
 }
 
-const char* kernelName(SearchKernel kernel) {
-    switch (kernel) {
-        case SEARCH_KERNEL_AVX512:
-            return "avx512";
-        case SEARCH_KERNEL_AVX2:
-            return "avx2";
-        default:
-            return "portable";
+std::string processorText(const Processor& processor) {
+    return "vendor=" + (processor.vendor.empty() ? std::string("unknown") : processor.vendor) +
+           " family=" + std::to_string(processor.family) +
+           " model=" + std::to_string(processor.model);
+}
+
+// The builds this processor runs, one a line, the one chosen for it marked.
+int listKernels() {
+    const SearchKernel chosen = chosenSearchKernel();
+    for (int32_t i = 0; i < SEARCH_KERNEL_COUNT; ++i) {
+        const SearchKernel kernel = static_cast<SearchKernel>(i);
+        if (!searchKernelAvailable(kernel)) continue;
+        std::cout << searchKernelName(kernel) << (kernel == chosen ? " chosen" : "") << '\n';
     }
+    return 0;
+}
+
+// A build of the search by name instead of the one chosen for the processor, to compare
+// them: exit status 2 for a name that is no build, 3 when this processor lacks the build.
+int selectKernel(const std::string& name) {
+    for (int32_t i = 0; i < SEARCH_KERNEL_COUNT; ++i) {
+        const SearchKernel kernel = static_cast<SearchKernel>(i);
+        if (name != searchKernelName(kernel)) continue;
+        if (selectSearchKernel(kernel)) return 0;
+        std::cerr << "tilecrest-search: this processor (" << processorText(thisProcessor())
+                  << ") or this program lacks the " << name << " build\n";
+        return 3;
+    }
+    std::cerr << "tilecrest-search: no build named " << name
+              << "; the builds are portable, avx2, bmi2 and avx512\n";
+    return 2;
 }
 
 int runPerft(const std::string& depthText) {
@@ -49,17 +72,9 @@ int main(int argc, char** argv) {
         if (argument == "--summary") {
             summary = true;
         } else if (argument == "--kernel" && i + 1 < argc) {
-            // A build of the search by name instead of the fastest one the processor has, to
-            // compare them; exit status 3 when this processor lacks it.
             const std::string name = argv[++i];
-            const SearchKernel kernel = name == "avx512" ? SEARCH_KERNEL_AVX512
-                                        : name == "avx2" ? SEARCH_KERNEL_AVX2
-                                                         : SEARCH_KERNEL_PORTABLE;
-            if (name != "portable" && name != "avx2" && name != "avx512") return usage();
-            if (!selectSearchKernel(kernel)) {
-                std::cerr << "tilecrest-search: no " << name << " kernel on this processor\n";
-                return 3;
-            }
+            if (name == "list") return listKernels();
+            if (const int status = selectKernel(name)) return status;
         } else if (argument == "--perft" && i + 1 < argc) {
             return runPerft(argv[i + 1]);
         } else {
@@ -86,7 +101,9 @@ int main(int argc, char** argv) {
         std::cout << "positions=" << totals.positions << " nodes=" << totals.nodes
                   << " records=" << totals.records << " seconds=" << seconds
                   << " nodes_per_second=" << static_cast<uint64_t>(perSecond)
-                  << " kernel=" << kernelName(selectedSearchKernel()) << std::endl;
+                  << " kernel=" << searchKernelName(selectedSearchKernel()) << ' '
+                  << processorText(thisProcessor())
+                  << " chosen=" << searchKernelName(chosenSearchKernel()) << std::endl;
     }
     return 0;
 }
