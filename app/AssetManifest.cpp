@@ -12,6 +12,7 @@
 #include "resources/NinePatch.h"
 #include "resources/Registry.h"
 #include "resources/ResourceIds.h"
+#include "resources/SharedTexture.h"
 
 namespace {
 
@@ -56,6 +57,12 @@ ALLEGRO_BITMAP* renderNinePatch(const BitmapEntry& entry, const std::string& pat
     return bitmap;
 }
 
+// The pictures that frames draw go into the one shared texture once they have loaded. The
+// icon and the cursor picture are handed to the window system instead, so they stay apart.
+bool drawnInFrames(int32_t id) {
+    return id != RES_ICON && id != RES_MOUSE;
+}
+
 }  // namespace
 
 const std::string& loadFailure() {
@@ -91,6 +98,9 @@ int32_t loadBitmaps() {
         if (bitmap == nullptr)
             return fail(entry->kind == ENTRY_RENDER_NINE_PATCH ? couldNotLoad("Nine patch", path)
                                                                : gLog.lastLine());
+        if (entry->kind != ENTRY_CREATE && drawnInFrames(entry->id)) {
+            bitmap = dLibrary::moveToSharedTexture(bitmap);
+        }
         registerPayload(entry->id, dLibrary::TYPE_BITMAP, bitmap);
     }
     return 0;
@@ -120,6 +130,7 @@ int32_t loadNinePatches() {
     for (const NinePatchEntry* entry = ninePatchEntries; entry->id >= 0; ++entry) {
         dLibrary::dNinePatch* ninePatch = dLibrary::dNinePatch::createFromFile(entry->fileName);
         if (ninePatch == nullptr) return fail(couldNotLoad("Nine patch", entry->fileName));
+        dLibrary::moveToSharedTexture(*ninePatch);
         dLibrary::registerResource(entry->id, ninePatch);
     }
     return 0;

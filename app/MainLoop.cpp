@@ -35,7 +35,13 @@ void App::redraw() {
     al_set_target_bitmap(screen);
     game->draw();
     al_set_target_backbuffer(display);
-    al_draw_scaled_bitmap(screen, 0, 0, al_get_bitmap_width(screen), al_get_bitmap_height(screen),
-                          0, 0, al_get_display_width(display), al_get_display_height(display), 0);
+    const int width = al_get_bitmap_width(screen), height = al_get_bitmap_height(screen);
+    const int windowWidth = al_get_display_width(display);
+    const int windowHeight = al_get_display_height(display);
+    if (windowWidth == width && windowHeight == height) {
+        al_draw_bitmap(screen, 0, 0, 0);  // the same pixels, without a scaling pass
+    } else {
+        al_draw_scaled_bitmap(screen, 0, 0, width, height, 0, 0, windowWidth, windowHeight, 0);
+    }
     al_flip_display();
 }

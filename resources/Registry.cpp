@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "app/ObjectCounters.h"
+#include "resources/SharedTexture.h"
 
 namespace dLibrary {
 
@@ -53,6 +54,7 @@ void destroyResources() {
         }
     }
     resources.clear();
+    destroySharedTexture();  // the pictures in it went with their resources
 }
 
 }  // namespace dLibrary

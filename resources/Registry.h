@@ -39,7 +39,8 @@ void* getData(int32_t id);
 // Takes ownership; a resource already under the id is deleted.
 void registerResource(int32_t id, dResource* resource);
 
-// Deletes every resource in ascending id order and empties the registry.
+// Deletes every resource in ascending id order and empties the registry; then frees the
+// shared texture (resources/SharedTexture.h) that held their pictures.
 void destroyResources();
 
 }  // namespace dLibrary

@@ -21,7 +21,8 @@ constexpr int32_t LAYOUT_STRIP_GAP = 8;
 constexpr int32_t LAYOUT_READOUT_LEFT = 600;
 constexpr int32_t LAYOUT_READOUT_TOP = 10;
 
-// Sizes taken from the artwork, which never changes while the game runs: read once.
+// What the drawing needs to know of the artwork, which never changes while the game runs:
+// read once.
 struct ArtworkSizes {
     int32_t digit;       // a digit is this wide and high
     int32_t label;       // a score label is this wide and high
@@ -29,7 +30,29 @@ struct ArtworkSizes {
     int32_t glyphHeight;
     int32_t cellWidth;  // one square of the board
     int32_t cellHeight;
+    bool squaresHideWood;  // the squares' pictures cover the wood under the board
 };
+
+// Whether a picture drawn on a square hides all that was there: it is at least as large
+// as the square and opaque over it.
+bool coversSquare(ALLEGRO_BITMAP* picture) {
+    constexpr int32_t size = LAYOUT_SQUARE_SIZE;
+    if (al_get_bitmap_width(picture) < size || al_get_bitmap_height(picture) < size) return false;
+    if (!al_lock_bitmap_region(picture, 0, 0, size, size, ALLEGRO_PIXEL_FORMAT_ANY,
+                               ALLEGRO_LOCK_READONLY)) {
+        return false;
+    }
+    bool opaque = true;
+    for (int32_t y = 0; y < size && opaque; ++y) {
+        for (int32_t x = 0; x < size && opaque; ++x) {
+            unsigned char r, g, b, a;
+            al_unmap_rgba(al_get_pixel(picture, x, y), &r, &g, &b, &a);
+            opaque = a == 255;
+        }
+    }
+    al_unlock_bitmap(picture);
+    return opaque;
+}
 
 const ArtworkSizes& artworkSizes() {
     static const ArtworkSizes sizes = [] {
@@ -40,7 +63,8 @@ const ArtworkSizes& artworkSizes() {
                             al_get_bitmap_width(bitmapResource(RES_GRID_NUMERIC)),
                             al_get_bitmap_height(bitmapResource(RES_GRID_ALPHA)),
                             al_get_bitmap_width(cell),
-                            al_get_bitmap_height(cell)};
+                            al_get_bitmap_height(cell),
+                            coversSquare(cell) && coversSquare(bitmapResource(RES_HIGHLIGHT))};
     }();
     return sizes;
 }
@@ -53,10 +77,33 @@ void drawCount(int32_t count, int32_t left, int32_t top) {
     al_draw_bitmap_region(digits, (count % 10) * size, 0, size, size, left + size, top, 0);
 }
 
+// The background. Every square is drawn over it in each frame, so where the squares hide
+// it only the four strips around the board are drawn, not half the wood twice over.
+void drawWood() {
+    ALLEGRO_BITMAP* wood = dLibrary::bitmapResource(RES_WOOD);
+    const int32_t width = al_get_bitmap_width(wood), height = al_get_bitmap_height(wood);
+    if (!artworkSizes().squaresHideWood || width < LAYOUT_BOARD_RIGHT ||
+        height < LAYOUT_BOARD_BOTTOM) {
+        al_draw_bitmap(wood, 0, 0, 0);
+        return;
+    }
+    const int32_t top = LAYOUT_BOARD_TOP, bottom = LAYOUT_BOARD_BOTTOM;
+    const int32_t left = LAYOUT_BOARD_LEFT, right = LAYOUT_BOARD_RIGHT;
+    al_draw_bitmap_region(wood, 0, 0, width, top, 0, 0, 0);
+    al_draw_bitmap_region(wood, 0, top, left, bottom - top, 0, top, 0);
+    al_draw_bitmap_region(wood, right, top, width - right, bottom - top, right, top, 0);
+    al_draw_bitmap_region(wood, 0, bottom, width, height - bottom, 0, bottom, 0);
+}
+
 }  // namespace
 
+// The frame's draws are held and sent together: most come from the one shared texture
+// (resources/SharedTexture.h), so they go out in a few batches. What is read from the
+// artwork is read first, since nothing but drawing may happen while drawing is held.
 void Game::draw() {
-    al_draw_bitmap(dLibrary::bitmapResource(RES_WOOD), 0, 0, 0);
+    artworkSizes();
+    al_hold_bitmap_drawing(true);
+    drawWood();
     drawObjects();
     drawScore();
     drawCoordinates();
@@ -64,6 +111,7 @@ void Game::draw() {
     if (computerToMove()) drawBanner();
     al_draw_textf(dLibrary::fontResource(RES_FONT), al_map_rgb(255, 255, 255), LAYOUT_READOUT_LEFT,
                   LAYOUT_READOUT_TOP, 0, "(%d,%d)", input.mouseX, input.mouseY);
+    al_hold_bitmap_drawing(false);
     redraw = false;
 }
 

@@ -1,5 +1,7 @@
 #include <cmath>
 
+#include "app/AssetTables.h"
+#include "resources/Bitmap.h"
 #include "resources/Lookup.h"
 #include "resources/ResourceIds.h"
 #include "tests/screen/GameFixture.h"
@@ -167,5 +169,38 @@ TEST_F(Frame, TheDisabledUndoMoveFaceGivesItsLightBlueLabelAContrastOfAtLeast4Po
     for (int y = undo.labelY; y < undo.labelY + lineHeight; ++y) {
         const float face = luminance(al_get_pixel(frame, undo.x + 12, y));
         EXPECT_GE((label + 0.05f) / (face + 0.05f), 4.5f) << "row " << y;
+    }
+}
+
+// At loading, the pictures the frames draw move into one shared texture, the icon and cursor
+// picture stay apart. Each must still hold exactly the pixels of its file, or of its cut.
+TEST(SharedTexture, HoldsEveryPictureTheFramesDrawWithTheFilesOwnPixels) {
+    ALLEGRO_BITMAP* shared = al_get_parent_bitmap(dLibrary::bitmapResource(RES_WOOD));
+    ASSERT_NE(shared, nullptr);
+    auto expectMoved = [shared](ALLEGRO_BITMAP* loaded, ALLEGRO_BITMAP* fresh, bool drawn) {
+        const int w = al_get_bitmap_width(fresh), h = al_get_bitmap_height(fresh);
+        ASSERT_EQ(al_get_bitmap_width(loaded), w);
+        ASSERT_EQ(al_get_bitmap_height(loaded), h);
+        EXPECT_EQ(differingPixels(loaded, 0, 0, fresh, 0, 0, w, h), 0);
+        EXPECT_EQ(al_get_parent_bitmap(loaded), drawn ? shared : nullptr);
+    };
+    for (const BitmapEntry* entry = bitmapEntries; entry->id >= 0; ++entry) {
+        if (entry->kind != ENTRY_LOAD) continue;
+        SCOPED_TRACE(entry->fileName);
+        ALLEGRO_BITMAP* fresh =
+            dLibrary::loadBitmap(std::string("data/bitmaps/") + entry->fileName, entry->key);
+        expectMoved(dLibrary::bitmapResource(entry->id), fresh,
+                    entry->id != RES_ICON && entry->id != RES_MOUSE);
+        dLibrary::destroyBitmap(fresh);
+    }
+    for (const NinePatchEntry* entry = ninePatchEntries; entry->id >= 0; ++entry) {
+        SCOPED_TRACE(entry->fileName);
+        dLibrary::dNinePatch* fresh = dLibrary::dNinePatch::createFromFile(entry->fileName);
+        ASSERT_NE(fresh, nullptr);
+        for (int i = 0; i < 9; ++i) {
+            expectMoved(dLibrary::ninePatchResource(entry->id).pieces[i], fresh->pieces[i], true);
+        }
+        ++objectsFreed;
+        delete fresh;
     }
 }
