@@ -117,20 +117,13 @@ void Game::draw() {
 
 // Each side's group (its label, a gap, two digits) in the band below the board.
 void Game::drawScore() const {
-    const ArtworkSizes& sizes = artworkSizes();
-    const int32_t label = sizes.label;
-    const int32_t digit = sizes.digit;
-    const int32_t bandHeight = LAYOUT_SCREEN_HEIGHT - LAYOUT_BOARD_BOTTOM;
-    const int32_t labelTop = LAYOUT_BOARD_BOTTOM + (bandHeight - label) / 2;
-    const int32_t digitTop = LAYOUT_BOARD_BOTTOM + (bandHeight - digit) / 2;
-    const int32_t redLeft = LAYOUT_BOARD_LEFT + LAYOUT_SCORE_INSET;
-    const int32_t blueLeft =
-        LAYOUT_BOARD_RIGHT - LAYOUT_SCORE_INSET - 2 * digit - LAYOUT_SCORE_GAP - label;
+    const int32_t label = artworkSizes().label;
+    const ScorePlaces places = scorePlaces(label, artworkSizes().digit);
     ALLEGRO_BITMAP* labels = dLibrary::bitmapResource(RES_SCORE);
-    al_draw_bitmap_region(labels, 0, 0, label, label, redLeft, labelTop, 0);
-    al_draw_bitmap_region(labels, label, 0, label, label, blueLeft, labelTop, 0);
-    drawCount(redCount, redLeft + label + LAYOUT_SCORE_GAP, digitTop);
-    drawCount(blueCount, blueLeft + label + LAYOUT_SCORE_GAP, digitTop);
+    al_draw_bitmap_region(labels, 0, 0, label, label, places.redLabel, places.labelTop, 0);
+    al_draw_bitmap_region(labels, label, 0, label, label, places.blueLabel, places.labelTop, 0);
+    drawCount(redCount, places.redDigits, places.digitTop);
+    drawCount(blueCount, places.blueDigits, places.digitTop);
 }
 
 void Game::drawCoordinates() const {

@@ -18,3 +18,32 @@ constexpr int32_t LAYOUT_BOARD_BOTTOM = LAYOUT_BOARD_TOP + 8 * LAYOUT_SQUARE_SIZ
 // minus it, so the two lie symmetric about the board's centre line.
 constexpr int32_t LAYOUT_SCORE_INSET = 4;
 constexpr int32_t LAYOUT_SCORE_GAP = 4;
+
+// Where the score band puts its pictures, for square labels `labelSize` wide and digits
+// `digitSize` wide: the left edges of each side's label and tens digit, and the tops that
+// centre a label and a digit in the band.
+struct ScorePlaces {
+    int32_t redLabel;
+    int32_t blueLabel;
+    int32_t redDigits;
+    int32_t blueDigits;
+    int32_t labelTop;
+    int32_t digitTop;
+};
+
+// The top of a picture `height` high centred in the band, any odd pixel below.
+constexpr int32_t scoreBandTop(int32_t height) {
+    return LAYOUT_BOARD_BOTTOM + (LAYOUT_SCREEN_HEIGHT - LAYOUT_BOARD_BOTTOM - height) / 2;
+}
+
+constexpr ScorePlaces scorePlaces(int32_t labelSize, int32_t digitSize) {
+    const int32_t redLabel = LAYOUT_BOARD_LEFT + LAYOUT_SCORE_INSET;
+    const int32_t blueLabel =
+        LAYOUT_BOARD_RIGHT - LAYOUT_SCORE_INSET - 2 * digitSize - LAYOUT_SCORE_GAP - labelSize;
+    return {redLabel,
+            blueLabel,
+            redLabel + labelSize + LAYOUT_SCORE_GAP,
+            blueLabel + labelSize + LAYOUT_SCORE_GAP,
+            scoreBandTop(labelSize),
+            scoreBandTop(digitSize)};
+}

@@ -22,13 +22,10 @@ const ArrowPlaces& arrowPlaces() {
         const int32_t arrowWidth = al_get_bitmap_width(arrow);
         const int32_t arrowHeight = al_get_bitmap_height(arrow);
         const int32_t labelSize = al_get_bitmap_height(dLibrary::bitmapResource(RES_SCORE));
-        const int32_t redLabel = LAYOUT_BOARD_LEFT + LAYOUT_SCORE_INSET;
-        // Blue's label as if each digit were as wide as the arrow.
-        const int32_t blueLabel =
-            LAYOUT_BOARD_RIGHT - LAYOUT_SCORE_INSET - 2 * arrowWidth - LAYOUT_SCORE_GAP - labelSize;
-        const int32_t bandHeight = LAYOUT_SCREEN_HEIGHT - LAYOUT_BOARD_BOTTOM;
-        return ArrowPlaces{redLabel - arrowWidth, blueLabel - arrowWidth,
-                           LAYOUT_BOARD_BOTTOM + (bandHeight - arrowHeight) / 2};
+        // The labels' places as if each digit were as wide as the arrow.
+        const ScorePlaces score = scorePlaces(labelSize, arrowWidth);
+        return ArrowPlaces{score.redLabel - arrowWidth, score.blueLabel - arrowWidth,
+                           scoreBandTop(arrowHeight)};
     }();
     return places;
 }
