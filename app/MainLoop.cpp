@@ -29,18 +29,20 @@ void App::mainLoop() {
 }
 
 // Composes the frame on the fixed 800 by 600 screen bitmap and stretches it over the
-// whole window, whatever its current size.
+// whole window, whatever its current size. While the window has the screen's own size the
+// frame is drawn straight into it: the same pixels, without a second full-frame pass.
 void App::redraw() {
     ALLEGRO_BITMAP* screen = static_cast<ALLEGRO_BITMAP*>(dLibrary::getData(RES_SCREEN));
-    al_set_target_bitmap(screen);
-    game->draw();
-    al_set_target_backbuffer(display);
     const int width = al_get_bitmap_width(screen), height = al_get_bitmap_height(screen);
     const int windowWidth = al_get_display_width(display);
     const int windowHeight = al_get_display_height(display);
     if (windowWidth == width && windowHeight == height) {
-        al_draw_bitmap(screen, 0, 0, 0);  // the same pixels, without a scaling pass
+        al_set_target_backbuffer(display);
+        game->draw();
     } else {
+        al_set_target_bitmap(screen);
+        game->draw();
+        al_set_target_backbuffer(display);
         al_draw_scaled_bitmap(screen, 0, 0, width, height, 0, 0, windowWidth, windowHeight, 0);
     }
     al_flip_display();
