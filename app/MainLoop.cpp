@@ -36,12 +36,10 @@ void App::redraw() {
     const int width = al_get_bitmap_width(screen), height = al_get_bitmap_height(screen);
     const int windowWidth = al_get_display_width(display);
     const int windowHeight = al_get_display_height(display);
-    if (windowWidth == width && windowHeight == height) {
-        al_set_target_backbuffer(display);
-        game->draw();
-    } else {
-        al_set_target_bitmap(screen);
-        game->draw();
+    const bool stretched = windowWidth != width || windowHeight != height;
+    al_set_target_bitmap(stretched ? screen : al_get_backbuffer(display));
+    game->draw();
+    if (stretched) {
         al_set_target_backbuffer(display);
         al_draw_scaled_bitmap(screen, 0, 0, width, height, 0, 0, windowWidth, windowHeight, 0);
     }
