@@ -6,8 +6,8 @@
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_font.h>
 
-#include "app/Log.h"
-#include "app/ObjectCounters.h"
+#include "base/Log.h"
+#include "base/ObjectCounters.h"
 #include "resources/Bitmap.h"
 #include "resources/NinePatch.h"
 #include "resources/Registry.h"
