@@ -90,31 +90,24 @@ protected:
         return uint32_t(objectListSize() - first);
     }
 
-    // The record added at this tick: one legal move of the side that was to move.
+    // The record added at this tick: the one legal square of the side that was to move that
+    // now holds a disk, played in the model.
     void checkMove() {
-        int move = -1, added = 0;
-        uint32_t changed = 0;  // squares whose disk changed
-        for (int s = 0; s < 64; ++s) {
-            const int before = squareAt(last.board, s % 8, s / 8) % 3;
-            const int after = squareAt(game->board, s % 8, s / 8) % 3;
-            changed += before != after;
-            if (before == 0 && after) {
-                move = s;
-                ++added;
-            }
-        }
         RulesModel model = RulesModel::of(last.board);
+        std::vector<Move> played;
+        for (const Move& square : model.legalSquares(last.side))
+            if (squareAt(game->board, square.column, square.row) % 3) played.push_back(square);
         const std::size_t turned =
-            added == 1 ? model.flips(move % 8, move / 8, last.side).size() : 0;
-        expect(turned > 0, "a move is a legal square of the side to move");
-        if (turned > 0) model.play(move % 8, move / 8, last.side);
+            played.size() == 1 ? model.flips(played[0].column, played[0].row, last.side).size() : 0;
+        if (turned > 0) model.play(played[0].column, played[0].row, last.side);
         const int next = RulesModel::opponent(last.side);
-        expect(game->sideToMove == next && model.differenceFrom(game->board, next).empty(),
-               "a move turns exactly the enclosed disks and passes the turn");
+        expect(turned > 0 && game->sideToMove == next &&
+                   model.differenceFrom(game->board, next).empty(),
+               "a move plays a legal square, turns exactly the enclosed disks and passes the turn");
         expect(!model.legalSquares(next).empty() || game->state == STATE_GAME_OVER,
                "the game ends when the side to move cannot move");
         computerMoves += last.side == Blue && game->opponent == OPPONENT_COMPUTER;
-        earlier.push_back({last, 1 + changed});  // the record and an entry per changed square
+        earlier.push_back({last, uint32_t(2 + turned)});  // the record, the move and each flip
     }
 
     void checkBoxes(const RulesModel& model, const Seen& seen) {
