@@ -11,10 +11,6 @@ bool onBoard(int column, int row) {
     return column >= 0 && column < 8 && row >= 0 && row < 8;
 }
 
-int read(const Board& board, int column, int row) {
-    return board.rows[row] >> (14 - 2 * column) & 3;
-}
-
 // Line 0 to 7 as a step: the 3 by 3 neighbourhood read row by row, without its centre.
 int step(int line, bool down) {
     return (down ? (line + (line >= 4)) / 3 : (line + (line >= 4)) % 3) - 1;
@@ -36,7 +32,7 @@ RulesModel RulesModel::picture(const std::vector<std::string>& rows) {
 
 RulesModel RulesModel::of(const Board& board) {
     RulesModel model;
-    for (int s = 0; s < 64; ++s) model.squares[s / 8][s % 8] = read(board, s % 8, s / 8) % 3;
+    for (int s = 0; s < 64; ++s) model.squares[s / 8][s % 8] = squareAt(board, s % 8, s / 8) % 3;
     return model;
 }
 
@@ -123,9 +119,8 @@ int RulesModel::minimax(int side, bool computerToMove, int depth, uint64_t& node
 Board RulesModel::board(int sideToMove) const {
     Board board{};
     for (int s = 0; s < 64; ++s) {
-        const int c = s % 8, r = s / 8;
-        const int value = squares[r][c] ? squares[r][c] : flippingLines(c, r, sideToMove) ? 3 : 0;
-        board.rows[r] = uint16_t(board.rows[r] | value << (14 - 2 * c));
+        const int c = s % 8, r = s / 8, mark = flippingLines(c, r, sideToMove) ? LegalMark : 0;
+        setSquare(board, c, r, squares[r][c] ? squares[r][c] : mark);
     }
     return board;
 }
@@ -133,7 +128,7 @@ Board RulesModel::board(int sideToMove) const {
 std::string RulesModel::differenceFrom(const Board& other, int sideToMove) const {
     const Board expected = board(sideToMove);
     for (int s = 0; s < 64; ++s) {
-        const int held = read(other, s % 8, s / 8), wanted = read(expected, s % 8, s / 8);
+        const int held = squareAt(other, s % 8, s / 8), wanted = squareAt(expected, s % 8, s / 8);
         if (held != wanted)
             return std::string{char('a' + s % 8), char('1' + s / 8)} + " holds " +
                    std::to_string(held) + " for " + std::to_string(wanted);
