@@ -57,9 +57,7 @@ protected:
             expect(!seen.records && RulesModel::start().differenceFrom(game->board, Red).empty() &&
                        game->opponent == (answer == "Human" ? OPPONENT_HUMAN : OPPONENT_COMPUTER),
                    "a new game starts at the start against the opponent chosen");
-            earlier.clear();
-            computerMoves = 0;
-            ++games;
+            nextGame();
         } else if (seen.records > last.records) {
             checkMove();
         } else if (seen.records < last.records) {
@@ -76,7 +74,22 @@ protected:
         expect(objectsCreated - objectsFreed == alive, "objects created - freed is what is alive");
         expect(last.state == last.entered || (!game->redraw && seen.arrowX == last.arrowX),
                "a tick that enters a state does nothing else");
-        if (seen.layers > last.layers) checkBox(model, seen);
+        if (seen.layers <= last.layers) return;
+        // The box opened at this tick: the text of the state entered, naming the winner.
+        const std::string winner = model.winner() == Red ? "Red" : "Blue";
+        const std::map<int32_t, std::vector<std::string>> texts = {
+            {STATE_CONFIRM_NEW_GAME,
+             {"Are you sure that you want to stop", "this game and start another?"}},
+            {STATE_CHOOSE_OPPONENT, {"Please choose your opponent!"}},
+            {STATE_CHOOSE_OPPONENT_OR_QUIT, {"Please choose your opponent!"}},
+            {STATE_CONFIRM_QUIT, {"Are you sure that you want to quit the application?"}},
+            {STATE_GAME_OVER,
+             {"Congratulations!", "", winner + " is the winner!", "",
+              "Would you like to play another game?"}}};
+        const auto text = texts.find(game->enteredState);
+        expect(seen.layers == last.layers + 1 && seen.state == STATE_DIALOG &&
+                   text != texts.end() && topBoxLines() == text->second,
+               "a box opens with the text of the state entered, naming the winner");
     }
 
     // The elements of the open boxes, which the list owns: every entry from the first box on.
@@ -106,27 +119,12 @@ protected:
         earlier.push_back({last, uint32_t(2 + turned)});  // the record, the move and each flip
     }
 
-    // The box opened at this tick: the text of the state entered, naming the winner.
-    void checkBox(const RulesModel& model, const Seen& seen) {
-        const std::string winner = model.winner() == Red ? "Red" : "Blue";
-        const std::map<int32_t, std::vector<std::string>> texts = {
-            {STATE_CONFIRM_NEW_GAME,
-             {"Are you sure that you want to stop", "this game and start another?"}},
-            {STATE_CHOOSE_OPPONENT, {"Please choose your opponent!"}},
-            {STATE_CHOOSE_OPPONENT_OR_QUIT, {"Please choose your opponent!"}},
-            {STATE_CONFIRM_QUIT, {"Are you sure that you want to quit the application?"}},
-            {STATE_GAME_OVER,
-             {"Congratulations!", "", winner + " is the winner!", "",
-              "Would you like to play another game?"}}};
-        const auto text = texts.find(game->enteredState);
-        expect(seen.layers == last.layers + 1 && seen.state == STATE_DIALOG &&
-                   text != texts.end() && topBoxLines() == text->second,
-               "a box opens with the text of the state entered, naming the winner");
-    }
-
     void newSession() {
         startGame();
         sessionObjects = objectsCreated - objectsFreed;
+        nextGame();
+    }
+    void nextGame() {
         earlier.clear();
         computerMoves = 0;
         ++games;
