@@ -4,56 +4,22 @@
 
 #include "rules/BoardBits.h"
 
-// The bit operations of ScalarBits again, for processors with AVX2, BMI, LZCNT and POPCNT:
-// GCC vector lanes for the eight directions, four at a time. The conversions between the
-// packed rows and one bit per square come from the Conversions parameter: ScalarBits' shifts
-// and masks (Avx2Bits), or BMI2's pext/pdep (Bmi2Bits), which only some processors run fast.
-// The results are exactly those of ScalarBits. Every function is built for those
+// The bit operations of ScalarBits again, for processors with AVX2, BMI1, LZCNT and POPCNT:
+// GCC vector lanes (which clang builds too) for the eight directions, four at a time; the
+// conversions between the packed rows and one bit per square stay ScalarBits' shifts and
+// masks. The results are exactly those of ScalarBits. Every function is built for those
 // instructions, so only code built the same way (a vector search kernel) may call them.
-// Not on Windows, where GCC does not keep the stack aligned for spilled AVX registers.
-#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && !defined(_WIN32)
+#if defined(__GNUC__) && defined(__x86_64__)
 #define TILECREST_VECTOR_BITS 1
 
 #include <immintrin.h>
 
 #define TILECREST_AVX2 __attribute__((target("avx2,bmi,lzcnt,popcnt")))
-// Supersets of TILECREST_AVX2, so AVX2 functions inline into them.
-#define TILECREST_BMI2 __attribute__((target("avx2,bmi,bmi2,lzcnt,popcnt")))
-#define TILECREST_AVX512 \
-    __attribute__((target("avx2,bmi,bmi2,lzcnt,popcnt,avx512f,avx512vl,avx512bw,avx512dq")))
 
 namespace boardbits {
 
-// ScalarBits' conversions with BMI2.
-struct PextConversions {
-    TILECREST_BMI2 static Disks disksOf(const Board& board) {
-        uint64_t top, bottom;
-        loadRows(board, top, bottom);
-        const uint64_t low = _pext_u64(top, EVEN_BITS) | _pext_u64(bottom, EVEN_BITS) << 32;
-        const uint64_t high = _pext_u64(top, EVEN_BITS << 1) | _pext_u64(bottom, EVEN_BITS << 1)
-                                                                   << 32;
-        return {low & ~high, high & ~low};
-    }
-
-    TILECREST_BMI2 static void writeMarks(Board& board, uint64_t marks) {
-        uint64_t top, bottom;
-        loadRows(board, top, bottom);
-        top = (top & ~(markedPairs(top) * 3)) | _pdep_u64(marks, EVEN_BITS) * 3;
-        bottom = (bottom & ~(markedPairs(bottom) * 3)) | _pdep_u64(marks >> 32, EVEN_BITS) * 3;
-        storeRows(board, top, bottom);
-    }
-
-    TILECREST_BMI2 static uint64_t marksOf(const Board& board) {
-        uint64_t top, bottom;
-        loadRows(board, top, bottom);
-        return _pext_u64(markedPairs(top), EVEN_BITS) | _pext_u64(markedPairs(bottom), EVEN_BITS)
-                                                            << 32;
-    }
-};
-
-// Conversions: ScalarBits or PextConversions. The lane functions hide ScalarBits' own.
-template <class Conversions>
-struct VectorBits : Conversions {
+// The lane functions hide ScalarBits' own.
+struct VectorBits : ScalarBits {
     typedef uint64_t Lanes4 __attribute__((vector_size(32)));
     typedef int64_t Signed4 __attribute__((vector_size(32)));
 
@@ -123,9 +89,6 @@ struct VectorBits : Conversions {
         return count;
     }
 };
-
-using Avx2Bits = VectorBits<ScalarBits>;
-using Bmi2Bits = VectorBits<PextConversions>;
 
 }  // namespace boardbits
 
