@@ -5,11 +5,6 @@
 
 #include "rules/Board.h"
 
-// The inner workings of the rules on a Board seen as one bit per square. Bit
-// 8 * row + (7 - column) stands for a square: the order in which the packed rows already
-// keep their columns, so converting is only a matter of dropping every other bit. The
-// conversions and the legal-square search come in two forms with the same results:
-// ScalarBits here, which runs anywhere, and VectorBits (rules/VectorBits.h).
 // Inlined wherever called. The search kernels need their whole call tree inlined, so that
 // it is built for the kernel's instructions: GCC's flatten does that on its own, clang's
 // inlines one call deep only.
@@ -19,6 +14,11 @@
 #define TILECREST_ALWAYS_INLINE inline
 #endif
 
+// The inner workings of the rules on a Board seen as one bit per square. Bit
+// 8 * row + (7 - column) stands for a square: the order in which the packed rows already
+// keep their columns, so converting is only a matter of dropping every other bit. The
+// conversions and the legal-square search come in two forms with the same results:
+// ScalarBits here, which runs anywhere, and VectorBits (rules/VectorBits.h).
 namespace boardbits {
 
 constexpr uint64_t EVEN_BITS = 0x5555555555555555ull;

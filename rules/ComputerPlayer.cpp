@@ -94,7 +94,8 @@ inline int32_t levelOf(const Board& board, uint8_t side, int32_t depth) {
 }
 
 // flatten pulls every rule call of a level into it (the other level stays a call), which
-// is what lets the avx2 kernel build all of them for its instructions.
+// is what lets the avx2 kernel build all of them for its instructions. Clang's goes one call
+// deep; the rule functions below that are TILECREST_ALWAYS_INLINE.
 #if defined(__GNUC__)
 #define TILECREST_LEVEL __attribute__((flatten, noinline))
 #else
