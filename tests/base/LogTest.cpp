@@ -1,5 +1,6 @@
 #include "base/Log.h"
 
+#include <cstdio>
 #include <fstream>
 #include <iomanip>
 #include <sstream>
@@ -38,6 +39,7 @@ TEST(Log, EachOpeningStartsAFreshFileIndentedByLevelAndOneThatFailsDropsEverythi
     std::ifstream in(path);
     std::vector<std::string> lines;
     for (std::string line; std::getline(in, line);) lines.push_back(line);
+    std::remove(path.c_str());
     ASSERT_EQ(lines.size(), 12u);
     EXPECT_EQ(lines[3].rfind(" Log opened: ", 0), 0u);
     EXPECT_EQ(lines[10].rfind(" Log closed: ", 0), 0u);
