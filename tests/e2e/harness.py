@@ -7,14 +7,16 @@ so a loaded machine only makes a run slower.
 
 An X server resets when its last client leaves and drops every connection still being set
 up; a game whose al_init connection is dropped runs without X, and its mouse then fails to
-install. So Xvfb runs with -noreset, and nothing here connects to it before the log shows the
-start-up complete (wait_ready), except to find the error box of a start-up that failed.
+install. So Xvfb runs with -noreset, and one server can serve many runs, one after another.
+tools/frames drives its builds with this module too.
 """
 
 import functools
 import os
 import shutil
+import signal
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -40,10 +42,10 @@ def square(name):
 
 
 @functools.lru_cache(maxsize=None)
-def artwork(name, where="center"):
-    """A pixel of one of the game's pictures as (r, g, b): its centre, or the corner that
+def artwork(name, where="center", build=BUILD_DIR):
+    """A pixel of one of the pictures of `build` as (r, g, b): its centre, or the corner that
     `where` names as an ImageMagick gravity ("southeast")."""
-    path = os.path.join(BUILD_DIR, "data", "bitmaps", name)
+    path = os.path.join(build, "data", "bitmaps", name)
     command = ["convert", path, "-gravity", where, "-crop", "1x1+0+0", "-depth", "8", "rgb:-"]
     return tuple(subprocess.run(command, check=True, capture_output=True).stdout[:3])
 
@@ -84,30 +86,12 @@ class Shot:
         return self.pixel(x * self.width // SCREEN_W, y * self.height // SCREEN_H)
 
 
-class Game:
-    """A private copy of build/tilecrest and its data, or `executable` (a path, or a command
-    found on the PATH of `env`, the extra environment where None removes a variable) started
-    from `start_dir`. `log_dir`: where reversi.log is expected (the starting folder by
-    default); `patience` scales every wait."""
+class Server:
+    """A private Xvfb for one or more runs of the game, and the harness's own connection to it,
+    opened at first use. Terminated (as by ctest on a time-out) it still leaves nothing behind."""
 
-    def __init__(self, executable=None, start_dir=None, wrapper=(), patience=1, env=None,
-                 log_dir=None):
-        self.root = tempfile.mkdtemp(prefix="tilecrest-e2e-")
-        if executable is None:
-            install = os.path.join(self.root, "install")
-            shutil.copytree(os.path.join(BUILD_DIR, "data"), os.path.join(install, "data"),
-                            ignore=shutil.ignore_patterns("CMakeFiles", "Makefile", "*.cmake"))
-            executable = shutil.copy2(os.path.join(BUILD_DIR, "tilecrest"), install)
-        self.executable, self.install = executable, os.path.dirname(executable)
-        self.start_dir = start_dir or os.path.join(self.root, "start")
-        os.makedirs(self.start_dir, exist_ok=True)
-        self.log_dir = log_dir or self.start_dir
-        self.wrapper = EMULATOR + list(wrapper)
-        self.patience, self.extra_env = patience * SLOWER, env or {}
-        self.process = self.window = self._x = None
-
-    # -- lifetime: never leaves a process behind ----------------------------------------
     def __enter__(self):
+        signal.signal(signal.SIGTERM, lambda *_: sys.exit("terminated"))
         read_fd, write_fd = os.pipe()  # Xvfb picks a free display and writes its number here
         self.xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
@@ -115,15 +99,56 @@ class Game:
             pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_fd)
         with os.fdopen(read_fd) as pipe:
-            self.display_name = ":" + pipe.readline().strip()
+            self.name = ":" + pipe.readline().strip()
+        self._x = None
         return self
 
     @property
     def x(self):
-        """The harness's own X connection, opened at first use: after the game's start-up."""
         if self._x is None:
-            self._x = display.Display(self.display_name)
+            self._x = display.Display(self.name)
         return self._x
+
+    def __exit__(self, *_):
+        if self._x is not None:
+            self._x.close()
+        self.xvfb.terminate()
+        self.xvfb.wait()
+
+
+class Game:
+    """A private copy of `program` (build/tilecrest by default) and the data of `build`, or
+    `executable` (a path, or a command found on the PATH of `env`, the extra environment where
+    None removes a variable), started from `start_dir` in `server`, or in a server of its own.
+    `log_dir`: where reversi.log is expected (the starting folder by default); `patience`
+    scales every wait."""
+
+    def __init__(self, executable=None, start_dir=None, wrapper=(), patience=1, env=None,
+                 log_dir=None, server=None, build=BUILD_DIR, program=None):
+        self.root = tempfile.mkdtemp(prefix="tilecrest-e2e-")
+        if executable is None:
+            install = os.path.join(self.root, "install")
+            shutil.copytree(os.path.join(build, "data"), os.path.join(install, "data"),
+                            ignore=shutil.ignore_patterns("CMakeFiles", "Makefile", "*.cmake"))
+            executable = shutil.copy2(program or os.path.join(build, "tilecrest"), install)
+        self.executable, self.install, self.build = executable, os.path.dirname(executable), build
+        self.start_dir = start_dir or os.path.join(self.root, "start")
+        os.makedirs(self.start_dir, exist_ok=True)
+        self.log_dir = log_dir or self.start_dir
+        self.wrapper = EMULATOR + list(wrapper)
+        self.patience, self.extra_env = patience * SLOWER, env or {}
+        self.server, self.own_server = server or Server(), server is None
+        self.process = self.window = None
+
+    # -- lifetime: never leaves a process behind ----------------------------------------
+    def __enter__(self):
+        if self.own_server:
+            self.server.__enter__()
+        return self
+
+    @property
+    def x(self):
+        return self.server.x
 
     def __exit__(self, kind, value, trace):
         if kind and self.running():
@@ -133,27 +158,22 @@ class Game:
             if self.process.poll() is None:
                 self.process.kill()
             self.process.wait()
-        if self._x is not None:
-            self._x.close()
-        self.xvfb.terminate()
-        self.xvfb.wait()
+        if self.own_server:
+            self.server.__exit__(kind, value, trace)
         if kind or os.environ.get("TILECREST_E2E_KEEP"):
             print("the run's log, output and last screen are kept in", self.root)
         else:
             shutil.rmtree(self.root, ignore_errors=True)
 
     def env(self):
-        env = dict(os.environ, DISPLAY=self.display_name, NO_AT_BRIDGE="1", GDK_BACKEND="x11",
+        env = dict(os.environ, DISPLAY=self.server.name, NO_AT_BRIDGE="1", GDK_BACKEND="x11",
                    **self.extra_env)
         return {name: value for name, value in env.items() if value is not None}
 
     def start(self):
-        command, env = self.wrapper + [self.executable], self.env()
-        if EMULATOR and "LD_PRELOAD" in env:  # a preload for the game, not for qemu itself
-            command[len(EMULATOR):len(EMULATOR)] = ["-E", "LD_PRELOAD=" + env.pop("LD_PRELOAD")]
         with open(os.path.join(self.root, "output.txt"), "wb") as output:
-            self.process = subprocess.Popen(command, cwd=self.start_dir, env=env, stdout=output,
-                                            stderr=subprocess.STDOUT)
+            self.process = subprocess.Popen(self.wrapper + [self.executable], cwd=self.start_dir,
+                                            env=self.env(), stdout=output, stderr=subprocess.STDOUT)
 
     def running(self):
         return self.process is not None and self.process.poll() is None
@@ -206,7 +226,7 @@ class Game:
 
     def board(self):
         """The board on screen, a row of "R" (red), "B" (blue) and "." (no disk) per rank."""
-        shot, red, blue = Shot(self.window), artwork("red_disk.png"), artwork("blue_disk.png")
+        shot, red, blue = Shot(self.window), artwork("red_disk.png", build=self.build), artwork("blue_disk.png", build=self.build)
         disk = lambda colour: "R" if near(colour, red) else "B" if near(colour, blue) else "."
         return ["".join(disk(shot.at(*square(c + r))) for c in "abcdefgh") for r in "12345678"]
 
@@ -221,7 +241,7 @@ class Game:
         while it is enabled, and "Quit Game"; 0 waits for a box to close. A button is a band
         of the centre colour of an enabled face: plain, hovered or pressed."""
         x0, y0, x1, y1 = BUTTON_REGIONS[where]
-        faces = {artwork(name) for name in ("button.png", "button_hover.png", "button_push.png")}
+        faces = {artwork(name, build=self.build) for name in ("button.png", "button_hover.png", "button_push.png")}
         centres = []
 
         def shown():
@@ -258,18 +278,17 @@ class Game:
 
         self.wait_until(lambda: not self.running() or ticked(), "the game ticks", while_running=False)
 
-    def click_in(self, window, x, y, hold=None):
-        """A press and a release at (x, y) in the window's own pixels, each held until the game
-        has ticked twice, or `hold` seconds for a native box, which sees every event."""
-        settle = (lambda: time.sleep(hold)) if hold else self.ticks
-        self.xdotool("mousemove", "--window", window.id, x, y, "mousedown", 1)
-        settle()
+    def press(self, *where):
+        """A press and a release at `where` (xdotool's mousemove arguments: a place in the
+        window's own pixels, or "restore"), each held until the game has ticked twice."""
+        self.xdotool("mousemove", "--window", self.window.id, *where, "mousedown", 1)
+        self.ticks()
         self.xdotool("mouseup", 1)
-        settle()  # the release must be seen before the mouse moves on
+        self.ticks()  # the release must be seen before the mouse moves on
 
     def click(self, x, y):
         g = self.window.get_geometry()
-        self.click_in(self.window, x * g.width // SCREEN_W, y * g.height // SCREEN_H)
+        self.press(x * g.width // SCREEN_W, y * g.height // SCREEN_H)
 
     def park(self):
         """Moves the mouse to the bottom left corner, where nothing can be hovered."""
@@ -288,27 +307,32 @@ class Game:
         self.ctrl_x()
         return self.wait_exit()
 
-    def request_close(self):
-        """WM_DELETE_WINDOW, which a window manager sends for the close button."""
+    def play(self, names):
+        """Clicks the squares one after another, each once its disk shows."""
+        for name in names:
+            c, r = "abcdefgh".index(name[0]), int(name[1]) - 1
+            self.click(*square(name))
+            self.wait_until(lambda: self.board()[r][c] != ".", "a click plays " + name)
+
+    def request_close(self, window=None):
+        """WM_DELETE_WINDOW, which a window manager sends for the close button, to the game's
+        window or to a native box, which then closes as if its button were clicked."""
+        window = window or self.window
         protocols, delete = (self.x.intern_atom(name) for name in ("WM_PROTOCOLS", "WM_DELETE_WINDOW"))
-        event = protocol.event.ClientMessage(window=self.window, client_type=protocols,
+        event = protocol.event.ClientMessage(window=window, client_type=protocols,
                                              data=(32, [delete, X.CurrentTime, 0, 0, 0]))
-        self.window.send_event(event, event_mask=X.NoEventMask)
+        window.send_event(event, event_mask=X.NoEventMask)
         self.x.sync()
 
     def close_native_boxes(self, title, count):
-        """Clicks `count` native (GTK) boxes titled `title` that show one after another, each
-        until that very box has closed; the game's window does not tick behind them."""
+        """Closes `count` native boxes titled `title` that show one after another, each before
+        the next is looked for; the game's window does not tick behind them."""
         for _ in range(count):
             box = self.wait_until(lambda: self.find_window(title), "a box titled %r shows" % title, 30)
-
-            def closed():  # the button may be laid out only after the box shows
-                if str(box.id) not in self.xdotool("search", "--onlyvisible", "--name", "^%s$" % title, check=False).split():
-                    return True
-                g = box.get_geometry()
-                self.click_in(box, g.width // 2, g.height - 18, hold=0.2)
-
-            self.wait_until(closed, "the box %r closes" % title, 30, while_running=False)
+            self.request_close(box)
+            gone = lambda: str(box.id) not in self.xdotool("search", "--onlyvisible", "--name", "^%s$" % title,
+                                                          check=False).split()
+            self.wait_until(gone, "the box %r closes" % title, 30, while_running=False)
 
     def output(self):
         """What the game wrote on standard output and standard error."""
