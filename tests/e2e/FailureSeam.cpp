@@ -14,7 +14,7 @@
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_native_dialog.h>
 
-#include "app/ObjectCounters.h"
+#include "base/ObjectCounters.h"
 
 namespace {
 
