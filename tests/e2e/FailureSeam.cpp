@@ -19,11 +19,9 @@
 namespace {
 
 bool failing(const char* name) {
+    static bool failed = false;  // only the first call
     const char* chosen = std::getenv("TILECREST_FAIL");
-    static bool failed = false;
-    if (failed || !chosen || std::strcmp(chosen, name) != 0) return false;
-    failed = true;
-    return true;
+    return !failed && chosen && std::strcmp(chosen, name) == 0 && (failed = true);
 }
 
 }  // namespace

@@ -1,14 +1,12 @@
 """Runs the real tilecrest in a private Xvfb server, drives it with real X input (xdotool)
-and reads it back from the window's pixels, its log and its exit status.
-
-Positions are in the game's 800 by 600 screen coordinates, mapped onto the window at its
-current size. Every wait polls the window, the log or the process with a generous timeout,
-so a loaded machine only makes a run slower.
+and reads it back from the window's pixels, its log and its exit status. Positions are in the
+game's 800 by 600 screen coordinates, mapped onto the window at its current size. Every wait
+polls the window, the log or the process with a generous timeout, so a loaded machine only
+makes a run slower.
 
 An X server resets when its last client leaves and drops every connection still being set
 up; a game whose al_init connection is dropped runs without X, and its mouse then fails to
 install. So Xvfb runs with -noreset, and one server can serve many runs, one after another.
-tools/frames drives its builds with this module too.
 """
 
 import functools
@@ -87,8 +85,8 @@ class Shot:
 
 
 class Server:
-    """A private Xvfb for one or more runs of the game, and the harness's own connection to it,
-    opened at first use. Terminated (as by ctest on a time-out) it still leaves nothing behind."""
+    """A private Xvfb for one or more runs of the game, and the harness's own connection `x`.
+    Terminated (as by ctest on a time-out) it still leaves nothing behind."""
 
     def __enter__(self):
         signal.signal(signal.SIGTERM, lambda *_: sys.exit("terminated"))
@@ -100,18 +98,11 @@ class Server:
         os.close(write_fd)
         with os.fdopen(read_fd) as pipe:
             self.name = ":" + pipe.readline().strip()
-        self._x = None
+        self.x = display.Display(self.name)
         return self
 
-    @property
-    def x(self):
-        if self._x is None:
-            self._x = display.Display(self.name)
-        return self._x
-
     def __exit__(self, *_):
-        if self._x is not None:
-            self._x.close()
+        self.x.close()
         self.xvfb.terminate()
         self.xvfb.wait()
 
@@ -145,10 +136,6 @@ class Game:
         if self.own_server:
             self.server.__enter__()
         return self
-
-    @property
-    def x(self):
-        return self.server.x
 
     def __exit__(self, kind, value, trace):
         if kind and self.running():
@@ -201,32 +188,22 @@ class Game:
 
     def find_window(self, title):
         found = self.xdotool("search", "--onlyvisible", "--name", "^%s$" % title, check=False).split()
-        return self.x.create_resource_object("window", int(found[0])) if found else None
-
-    def wait_started(self, timeout=30):
-        """Waits until the log shows "Game Setup complete", the last line of a start-up that
-        succeeded (at once when the log cannot be written)."""
-        path = os.path.join(self.log_dir, "reversi.log")
-
-        def complete():
-            if os.path.isdir(path):
-                return True
-            with open(path) as f:
-                return "\tGame Setup complete\n" in f.read()
-
-        self.wait_until(complete, "the log shows the start-up complete", timeout)
+        return self.server.x.create_resource_object("window", int(found[0])) if found else None
 
     def wait_ready(self, timeout=30):
-        """Waits for the end of the start-up, the window and its first frame of the start
-        position: only then do the event queue and the timer exist, and input sent earlier
-        would be lost."""
-        self.wait_started(timeout)
+        """Waits for the log's "Game Setup complete" (no wait when the log cannot be written),
+        the window and its first frame of the start position: only then do the event queue and
+        the timer exist, and input sent earlier would be lost."""
+        path = os.path.join(self.log_dir, "reversi.log")
+        complete = lambda: os.path.isdir(path) or "\tGame Setup complete\n" in open(path).read()
+        self.wait_until(complete, "the log shows the start-up complete", timeout)
         self.window = self.wait_until(lambda: self.find_window("Tilecrest"), "the window shows", timeout)
         self.wait_board(START, "the start position is drawn", timeout)
 
     def board(self):
         """The board on screen, a row of "R" (red), "B" (blue) and "." (no disk) per rank."""
-        shot, red, blue = Shot(self.window), artwork("red_disk.png", build=self.build), artwork("blue_disk.png", build=self.build)
+        shot, red, blue = (Shot(self.window), artwork("red_disk.png", build=self.build),
+                           artwork("blue_disk.png", build=self.build))
         disk = lambda colour: "R" if near(colour, red) else "B" if near(colour, blue) else "."
         return ["".join(disk(shot.at(*square(c + r))) for c in "abcdefgh") for r in "12345678"]
 
@@ -278,10 +255,10 @@ class Game:
 
         self.wait_until(lambda: not self.running() or ticked(), "the game ticks", while_running=False)
 
-    def press(self, *where):
-        """A press and a release at `where` (xdotool's mousemove arguments: a place in the
-        window's own pixels, or "restore"), each held until the game has ticked twice."""
-        self.xdotool("mousemove", "--window", self.window.id, *where, "mousedown", 1)
+    def press(self, x, y):
+        """A press and a release at (x, y) in the window's own pixels, each held until the game
+        has ticked twice."""
+        self.xdotool("mousemove", "--window", self.window.id, x, y, "mousedown", 1)
         self.ticks()
         self.xdotool("mouseup", 1)
         self.ticks()  # the release must be seen before the mouse moves on
@@ -308,21 +285,22 @@ class Game:
         return self.wait_exit()
 
     def play(self, names):
-        """Clicks the squares one after another, each once its disk shows."""
+        """Clicks the squares one after another, each once its disk shows, and parks the mouse."""
         for name in names:
             c, r = "abcdefgh".index(name[0]), int(name[1]) - 1
             self.click(*square(name))
             self.wait_until(lambda: self.board()[r][c] != ".", "a click plays " + name)
+        self.park()
 
     def request_close(self, window=None):
         """WM_DELETE_WINDOW, which a window manager sends for the close button, to the game's
         window or to a native box, which then closes as if its button were clicked."""
         window = window or self.window
-        protocols, delete = (self.x.intern_atom(name) for name in ("WM_PROTOCOLS", "WM_DELETE_WINDOW"))
+        protocols, delete = (self.server.x.intern_atom(name) for name in ("WM_PROTOCOLS", "WM_DELETE_WINDOW"))
         event = protocol.event.ClientMessage(window=window, client_type=protocols,
                                              data=(32, [delete, X.CurrentTime, 0, 0, 0]))
         window.send_event(event, event_mask=X.NoEventMask)
-        self.x.sync()
+        self.server.x.sync()
 
     def close_native_boxes(self, title, count):
         """Closes `count` native boxes titled `title` that show one after another, each before

@@ -1,8 +1,7 @@
-"""Every way start-up can fail ends it cleanly: its line in the log at its level, the error box,
-one line on standard error naming the step and the log, exit status 255 and everything
-created freed again (no leak box). A step fails for a broken data file or, through the
-failure seam (FailureSeam.cpp, linked into tilecrest-seamed), for one Allegro call. A log that
-cannot be written stops nothing. One X server serves every run."""
+"""Every way start-up can fail ends it cleanly: its line in the log, the error box, one line on
+standard error naming the step and the log, exit status 255 and everything created freed
+(no leak box). A step fails for a broken data file or for one Allegro call (FailureSeam.cpp, in
+tilecrest-seamed). A log that cannot be written stops nothing. One X server serves every run."""
 
 import os
 import pathlib
@@ -16,16 +15,8 @@ SEAMED = os.environ.get("TILECREST_SEAMED") or os.path.join(BUILD_DIR, "tests", 
 PROBLEM, LEAK = "Warning\tProblem Initializing Game!", "Warning\tMemory Leak!"
 
 
-def red(size):
-    command = ["convert", "-size", size, "xc:red", "png:-"]
-    return lambda data: subprocess.run(command, check=True, capture_output=True).stdout
-
-
-def wrong_marker(data):
-    """The nine-patch with one pixel of its top marker line white: magenta and black only are
-    markers."""
-    command = ["convert", "png:-", "-fill", "white", "-draw", "point 1,0", "png:-"]
-    return subprocess.run(command, input=data, check=True, capture_output=True).stdout
+def convert(*args):  # a change made by ImageMagick, from the file's bytes on its input
+    return lambda data: subprocess.run(["convert", *args], input=data, check=True, capture_output=True).stdout
 
 
 # One case per way start-up fails: an Allegro call made to fail (a name), or a data file
@@ -38,11 +29,13 @@ CASES = [
     # A picture that does not load; a truncated one also leaves a locked bitmap in Allegro.
     ("data/bitmaps/wood.png", lambda data: data[: len(data) // 2], '\tBitmap "data/bitmaps/wood.png" could not be loaded'),
     # A picture the window system would reject: a cursor without its focus point (3, 3).
-    ("data/bitmaps/mouse.png", red("8x3"), '\tBitmap "data/bitmaps/mouse.png" could not be loaded'),
+    ("data/bitmaps/mouse.png", convert("-size", "8x3", "xc:red", "png:-"), '\tBitmap "data/bitmaps/mouse.png" could not be loaded'),
     # Nothing is logged for the font.
     ("data/fonts/arlrdbd.ttf", None, '\tBitmap "data/bitmaps/arrow.png" loaded',
      'Font "data/fonts/arlrdbd.ttf" could not be loaded'),
-    ("data/bitmaps/button_hover.png", wrong_marker, "\t\t-------- failed!",
+    # A frame whose top marker line holds a white pixel, where only magenta and black belong.
+    ("data/bitmaps/button_hover.png", convert("png:-", "-fill", "white", "-draw", "point 1,0", "png:-"),
+     "\t\t-------- failed!",
      'Nine patch "data/bitmaps/button_hover.png" could not be loaded'),
     # Any object logged as "... could not be created!" or "failed to be created!", here with the
     # counts made to differ, which a second box reports.

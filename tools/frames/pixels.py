@@ -19,24 +19,20 @@ from cost import FULL_GAME  # which puts the end-to-end tests' harness on the pa
 from harness import Game, Server, Shot
 
 
-def hover(game, x, y):
-    game.xdotool("mousemove", "--window", game.window.id, x, y)
-
-
 def press(game, place, name):
     """Hovers and then presses a button or square, yielding both states, and releases the
     press over nothing, which clicks nothing."""
-    hover(game, *place)
+    game.xdotool("mousemove", "--window", game.window.id, *place)
     yield name + " hovered"
     game.xdotool("mousedown", 1)
     yield name + " pressed"
     game.park()
     game.xdotool("mouseup", 1)
+    game.ticks()  # the release must be seen before the next press
 
 
 def click_box(game, place, count_after):
-    """Clicks a place that opens a box with `count_after` buttons, or closes it (0), and parks
-    the mouse over nothing, so that no button shows its hovered face."""
+    """Clicks a place that opens a box with `count_after` buttons, or closes it (0); parks."""
     game.click(*place)
     game.park()
     return game.buttons(count_after, "box")
@@ -50,7 +46,6 @@ def tour(game):
     yield from press(game, game.buttons(2, "column")[0], "New Game")
     yield from press(game, (44 + 64 * 2 + 32, 44 + 64 * 4 + 32), "a legal square")
     game.play(["c5"])
-    game.park()
     yield "a move played, Undo Move enabled"
     new, undo, quit = game.buttons(3, "column")
     yield from press(game, undo, "Undo Move")
@@ -79,10 +74,8 @@ def tour(game):
     box = click_box(game, box[0], 3)
     click_box(game, box[0], 0)
     game.play(FULL_GAME[:59])
-    game.park()
     yield "a nearly full board"
     game.play(FULL_GAME[59:])
-    game.park()
     box = game.buttons(2, "box")
     yield "winner box over a full board"
     click_box(game, box[0], 3)
