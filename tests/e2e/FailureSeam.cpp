@@ -26,21 +26,24 @@ bool failing(const char* name) {
 
 }  // namespace
 
-// Defines the wrapper of `name`, which fails with `failure` when chosen and otherwise calls
-// Allegro's own (__real_name, which the linker resolves).
-#define FAILING(result, name, parameters, arguments, failure)      \
-    extern "C" result __real_##name parameters;                    \
-    extern "C" result __wrap_##name parameters {                   \
-        return failing(#name) ? failure : __real_##name arguments; \
+// Defines __wrap_name, to which the linker leads the game's calls to `name`, and on Windows the
+// pointer through which the game calls a DLL's function (__imp_name, wrapped too); __real_name
+// is Allegro's own.
+#define WRAPPED(result, name, parameters, body)                                                   \
+    extern "C" {                                                                                  \
+    result __real_##name parameters;                                                              \
+    result __wrap_##name parameters body result(*__wrap___imp_##name) parameters = __wrap_##name; \
     }
+// One that fails with `failure` when chosen, and otherwise calls Allegro's own.
+#define FAILING(result, name, parameters, arguments, failure) \
+    WRAPPED(result, name, parameters,                         \
+            { return failing(#name) ? failure : __real_##name arguments; })
 
-using AtExit = int (*)(void (*)());
-extern "C" bool __real_al_install_system(int version, AtExit atExit);
 // al_init() is a macro over al_install_system, the game's first call: the leak is counted here.
-extern "C" bool __wrap_al_install_system(int version, AtExit atExit) {
+WRAPPED(bool, al_install_system, (int version, int (*atExit)(void (*)())), {
     if (std::getenv("TILECREST_LEAK")) ++objectsCreated;
     return !failing("al_install_system") && __real_al_install_system(version, atExit);
-}
+})
 FAILING(bool, al_install_mouse, (), (), false)
 FAILING(bool, al_install_keyboard, (), (), false)
 FAILING(bool, al_init_image_addon, (), (), false)
@@ -51,18 +54,15 @@ FAILING(ALLEGRO_DISPLAY*, al_create_display, (int width, int height), (width, he
 FAILING(ALLEGRO_MOUSE_CURSOR*, al_create_mouse_cursor, (ALLEGRO_BITMAP * picture, int x, int y),
         (picture, x, y), nullptr)
 FAILING(ALLEGRO_EVENT_QUEUE*, al_create_event_queue, (), (), nullptr)
-
-extern "C" int __real_al_show_native_message_box(ALLEGRO_DISPLAY* display, const char* title,
-                                                 const char* heading, const char* text,
-                                                 const char* buttons, int flags);
-extern "C" int __wrap_al_show_native_message_box(ALLEGRO_DISPLAY* display, const char* title,
-                                                 const char* heading, const char* text,
-                                                 const char* buttons, int flags) {
-    if (const char* path = std::getenv("TILECREST_BOXES")) {
-        if (FILE* file = std::fopen(path, "a")) {
-            std::fprintf(file, "%s\t%s\n", title, heading);
-            std::fclose(file);
-        }
-    }
-    return __real_al_show_native_message_box(display, title, heading, text, buttons, flags);
-}
+WRAPPED(int, al_show_native_message_box,
+        (ALLEGRO_DISPLAY * display, const char* title, const char* heading, const char* text,
+         const char* buttons, int flags),
+        {
+            if (const char* path = std::getenv("TILECREST_BOXES")) {
+                if (FILE* file = std::fopen(path, "a")) {
+                    std::fprintf(file, "%s\t%s\n", title, heading);
+                    std::fclose(file);
+                }
+            }
+            return __real_al_show_native_message_box(display, title, heading, text, buttons, flags);
+        })
