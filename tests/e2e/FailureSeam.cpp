@@ -26,9 +26,8 @@ bool failing(const char* name) {
 
 }  // namespace
 
-// Defines __wrap_name, to which the linker leads the game's calls to `name`, and on Windows the
-// pointer through which the game calls a DLL's function (__imp_name, wrapped too); __real_name
-// is Allegro's own.
+// __wrap_name, to which the linker leads the game's calls to `name` (on Windows also through the
+// DLL's import pointer, __imp_name); __real_name is Allegro's own.
 #define WRAPPED(result, name, parameters, body)                                                   \
     extern "C" {                                                                                  \
     result __real_##name parameters;                                                              \

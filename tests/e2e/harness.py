@@ -109,10 +109,9 @@ class Server:
 
 class Game:
     """A private copy of `program` (build/tilecrest by default) and the data of `build`, or
-    `executable` (a path, or a command found on the PATH of `env`, the extra environment where
-    None removes a variable), started from `start_dir` in `server`, or in a server of its own.
-    `log_dir`: where reversi.log is expected (the starting folder by default); `patience`
-    scales every wait."""
+    `executable` (a path, or a command on the PATH of `env`, the extra environment where None
+    removes a variable), started from `start_dir` in `server` or a server of its own; reversi.log
+    is expected in `log_dir` (by default the starting folder); `patience` scales every wait."""
 
     def __init__(self, executable=None, start_dir=None, wrapper=(), patience=1, env=None,
                  log_dir=None, server=None, build=BUILD_DIR, program=None):
@@ -279,8 +278,7 @@ class Game:
 
     def play_c5_and_quit(self):
         """Red plays c5 with a click, then Ctrl+X quits; returns the exit status."""
-        self.click(*square("c5"))
-        self.wait_board(lambda board: board[4] == "..RRR...", "a click plays c5")
+        self.play(["c5"])
         self.ctrl_x()
         return self.wait_exit()
 
@@ -308,8 +306,7 @@ class Game:
         for _ in range(count):
             box = self.wait_until(lambda: self.find_window(title), "a box titled %r shows" % title, 30)
             self.request_close(box)
-            gone = lambda: str(box.id) not in self.xdotool("search", "--onlyvisible", "--name", "^%s$" % title,
-                                                          check=False).split()
+            gone = lambda: getattr(self.find_window(title), "id", None) != box.id
             self.wait_until(gone, "the box %r closes" % title, 30, while_running=False)
 
     def output(self):

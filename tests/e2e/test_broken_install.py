@@ -46,19 +46,15 @@ CASES = [
 class BrokenInstallTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.server = Server().__enter__()
-        cls.addClassCleanup(cls.server.__exit__)
-
-    def game(self, program=SEAMED, **env):
-        return Game(server=self.server, program=program, env=env)
+        cls.server = cls.enterClassContext(Server())
 
     def test_each_failed_step_ends_start_up_cleanly(self):
         for broken, change, logged, *named in CASES:
             leak = broken == "al_create_event_queue"
             boxes = [PROBLEM, LEAK] if leak else [PROBLEM]
             seamed = broken.startswith("al_")
-            with self.subTest(broken), self.game(TILECREST_FAIL=broken if seamed else None,
-                                                        TILECREST_LEAK="1" if leak else None) as game:
+            env = dict(TILECREST_FAIL=broken if seamed else None, TILECREST_LEAK="1" if leak else None)
+            with self.subTest(broken), Game(server=self.server, program=SEAMED, env=env) as game:
                 shown = game.extra_env["TILECREST_BOXES"] = os.path.join(game.root, "boxes")
                 if not seamed:
                     path = pathlib.Path(game.install, broken)
@@ -79,7 +75,8 @@ class BrokenInstallTest(unittest.TestCase):
 
     def test_a_log_that_cannot_be_written_stops_nothing_and_a_failure_still_names_its_step(self):
         for fail in (None, "al_create_timer"):
-            with self.subTest(fail), self.game(fail and SEAMED, TILECREST_FAIL=fail) as game:
+            program = SEAMED if fail else None  # the game itself for the run that succeeds
+            with self.subTest(fail), Game(server=self.server, program=program, env=dict(TILECREST_FAIL=fail)) as game:
                 log = os.path.join(os.path.realpath(game.start_dir), "reversi.log")
                 os.mkdir(log)
                 game.start()

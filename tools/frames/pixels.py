@@ -111,8 +111,7 @@ def pixels(server, old, new, keep):
         with Game(server=server, build=build) as game:  # start-up fails after the loading picture
             os.remove(os.path.join(game.install, "data/fonts/arlrdbd.ttf"))
             game.start()
-            game.wait_until(lambda: game.find_window("Warning"), "the error box")
-            game.window = game.find_window("Tilecrest")
+            game.window = game.wait_until(lambda: game.find_window("Warning") and game.find_window("Tilecrest"), "the box")
             states["loading picture"] = (burst(game, want=shots[old].get("loading picture", ({},))[0]),
                                          game.window.get_geometry())
         game.wait_until(lambda: not game.find_window("Warning"), "the error box to close", while_running=False)
