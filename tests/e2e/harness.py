@@ -290,10 +290,10 @@ class Game:
             self.wait_until(lambda: self.board()[r][c] != ".", "a click plays " + name)
         self.park()
 
-    def request_close(self, window=None):
+    def request_close(self):
         """WM_DELETE_WINDOW, which a window manager sends for the close button, to the game's
-        window or to a native box, which then closes as if its button were clicked."""
-        window = window or self.window
+        window."""
+        window = self.window
         protocols, delete = (self.server.x.intern_atom(name) for name in ("WM_PROTOCOLS", "WM_DELETE_WINDOW"))
         event = protocol.event.ClientMessage(window=window, client_type=protocols,
                                              data=(32, [delete, X.CurrentTime, 0, 0, 0]))
@@ -301,13 +301,20 @@ class Game:
         self.server.x.sync()
 
     def close_native_boxes(self, title, count):
-        """Closes `count` native boxes titled `title` that show one after another, each before
-        the next is looked for; the game's window does not tick behind them."""
+        """Clicks the button of `count` native boxes titled `title` that show one after another,
+        each until that very box has closed (the button may be laid out only after the box
+        shows); the game's window does not tick behind them."""
         for _ in range(count):
             box = self.wait_until(lambda: self.find_window(title), "a box titled %r shows" % title, 30)
-            self.request_close(box)
-            gone = lambda: getattr(self.find_window(title), "id", None) != box.id
-            self.wait_until(gone, "the box %r closes" % title, 30, while_running=False)
+
+            def closed():
+                if getattr(self.find_window(title), "id", None) != box.id:
+                    return True
+                g = box.get_geometry()  # one button, centred along the bottom
+                self.xdotool("mousemove", "--window", box.id, g.width // 2, g.height - 18, "click", 1,
+                             check=False)
+
+            self.wait_until(closed, "the box %r closes" % title, 30, while_running=False)
 
     def output(self):
         """What the game wrote on standard output and standard error."""

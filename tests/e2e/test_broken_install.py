@@ -28,8 +28,10 @@ CASES = [
     ("al_create_display", None, "\tDisplay failed to initialize!"),
     # A picture that does not load; a truncated one also leaves a locked bitmap in Allegro.
     ("data/bitmaps/wood.png", lambda data: data[: len(data) // 2], '\tBitmap "data/bitmaps/wood.png" could not be loaded'),
-    # A picture the window system would reject: a cursor without its focus point (3, 3).
+    # Pictures the window system would reject: a cursor without its focus point (3, 3), an icon
+    # too large for one X request.
     ("data/bitmaps/mouse.png", convert("-size", "8x3", "xc:red", "png:-"), '\tBitmap "data/bitmaps/mouse.png" could not be loaded'),
+    ("data/bitmaps/icon.png", convert("-size", "2048x2048", "xc:red", "png:-"), '\tBitmap "data/bitmaps/icon.png" could not be loaded'),
     # Nothing is logged for the font.
     ("data/fonts/arlrdbd.ttf", None, '\tBitmap "data/bitmaps/arrow.png" loaded',
      'Font "data/fonts/arlrdbd.ttf" could not be loaded'),
