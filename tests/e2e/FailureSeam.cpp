@@ -44,14 +44,8 @@ WRAPPED(bool, al_install_system, (int version, int (*atExit)(void (*)())), {
     return !failing("al_install_system") && __real_al_install_system(version, atExit);
 })
 FAILING(bool, al_install_mouse, (), (), false)
-FAILING(bool, al_install_keyboard, (), (), false)
-FAILING(bool, al_init_image_addon, (), (), false)
-FAILING(bool, al_init_ttf_addon, (), (), false)
-FAILING(bool, al_init_primitives_addon, (), (), false)
 FAILING(ALLEGRO_TIMER*, al_create_timer, (double seconds), (seconds), nullptr)
 FAILING(ALLEGRO_DISPLAY*, al_create_display, (int width, int height), (width, height), nullptr)
-FAILING(ALLEGRO_MOUSE_CURSOR*, al_create_mouse_cursor, (ALLEGRO_BITMAP * picture, int x, int y),
-        (picture, x, y), nullptr)
 FAILING(ALLEGRO_EVENT_QUEUE*, al_create_event_queue, (), (), nullptr)
 WRAPPED(int, al_show_native_message_box,
         (ALLEGRO_DISPLAY * display, const char* title, const char* heading, const char* text,
