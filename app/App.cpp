@@ -10,8 +10,8 @@
 #include <allegro5/allegro_ttf.h>
 
 #include "app/AssetManifest.h"
-#include "app/Log.h"
-#include "app/ObjectCounters.h"
+#include "base/Log.h"
+#include "base/ObjectCounters.h"
 #include "resources/Bitmap.h"
 #include "resources/Registry.h"
 #include "resources/ResourceIds.h"

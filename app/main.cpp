@@ -1,5 +1,5 @@
 #include "app/App.h"
-#include "app/Log.h"
+#include "base/Log.h"
 
 int main(int, char**) {
     gLog.open("reversi.log");  // without a log the game still runs

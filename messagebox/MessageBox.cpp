@@ -4,7 +4,7 @@
 
 #include <allegro5/allegro_font.h>
 
-#include "app/ObjectCounters.h"
+#include "base/ObjectCounters.h"
 #include "messagebox/MessageBoxLayout.h"
 #include "resources/Lookup.h"
 #include "resources/ResourceIds.h"

@@ -1,7 +1,7 @@
 #include "resources/Bitmap.h"
 
-#include "app/Log.h"
-#include "app/ObjectCounters.h"
+#include "base/Log.h"
+#include "base/ObjectCounters.h"
 
 namespace dLibrary {
 

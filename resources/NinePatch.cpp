@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/Log.h"
-#include "app/ObjectCounters.h"
+#include "base/Log.h"
+#include "base/ObjectCounters.h"
 #include "resources/Bitmap.h"
 
 namespace dLibrary {

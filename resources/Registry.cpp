@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "app/ObjectCounters.h"
+#include "base/ObjectCounters.h"
 #include "resources/SharedTexture.h"
 
 namespace dLibrary {

@@ -2,7 +2,7 @@
 
 #include <allegro5/allegro.h>
 
-#include "app/ObjectCounters.h"
+#include "base/ObjectCounters.h"
 #include "resources/Registry.h"
 
 namespace dLibrary {

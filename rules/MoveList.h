@@ -5,7 +5,7 @@
 #include <cstring>
 #include <new>
 
-#include "app/ObjectCounters.h"
+#include "base/ObjectCounters.h"
 #include "rules/Board.h"
 #include "rules/BoardBits.h"
 #include "rules/FreeList.h"

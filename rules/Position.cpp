@@ -1,6 +1,6 @@
 #include "rules/Position.h"
 
-#include "app/ObjectCounters.h"
+#include "base/ObjectCounters.h"
 #include "rules/MoveList.h"
 #include "rules/Rules.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/ObjectCounters.h"
+#include "base/ObjectCounters.h"
 #include "rules/Board.h"
 #include "rules/BoardBits.h"
 #include "rules/ComputerPlayer.h"

@@ -1,6 +1,6 @@
 #include "rules/UndoHistory.h"
 
-#include "app/ObjectCounters.h"
+#include "base/ObjectCounters.h"
 
 void UndoHistory::PushRecord(UndoObject* record) {
     records.push_back(record);

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/ObjectCounters.h"
+#include "base/ObjectCounters.h"
 #include "screen/Input.h"
 
 Object* hoverObject = nullptr;

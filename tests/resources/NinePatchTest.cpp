@@ -7,7 +7,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "app/Log.h"
+#include "base/Log.h"
 #include "tests/support/TestSupport.h"
 
 using dLibrary::dNinePatch;

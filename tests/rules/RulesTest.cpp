@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/ObjectCounters.h"
+#include "base/ObjectCounters.h"
 #include "rules/ComputerPlayer.h"
 #include "tests/support/RulesModel.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ObjectCounters.h"
+#include "base/ObjectCounters.h"
 #include "tests/screen/GameFixture.h"
 #include "tests/support/RulesModel.h"
 

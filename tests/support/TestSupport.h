@@ -7,7 +7,7 @@
 #include <allegro5/allegro.h>
 #include <gtest/gtest.h>
 
-#include "app/ObjectCounters.h"
+#include "base/ObjectCounters.h"
 
 // Allegro and its addons without a display, so every bitmap is a memory bitmap. With a
 // loader (the asset manifest's loadResources), the build's real artwork is loaded into the

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <sstream>
 
-#include "app/ObjectCounters.h"
+#include "base/ObjectCounters.h"
 #include "rules/ComputerPlayer.h"
 #include "rules/Position.h"
 #include "rules/Rules.h"
