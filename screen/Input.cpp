@@ -13,31 +13,29 @@ void Input::setWindowSize(int32_t width, int32_t height) {
 void Input::setKey(int keycode, bool down) {
     if (keycode <= 0 || keycode >= ALLEGRO_KEY_MAX) return;
     if (down) {
-        keys[keycode].press();
+        press(keys[keycode]);
     } else {
-        keys[keycode].release();
+        release(keys[keycode]);
     }
 }
 
 void Input::moveMouse(int32_t windowX, int32_t windowY) {
-    const bool held = mouseHeld();
-    (held ? heldX : mouseX) = static_cast<int32_t>(windowX * scaleX);
-    (held ? heldY : mouseY) = static_cast<int32_t>(windowY * scaleY);
+    (holding ? heldX : mouseX) = static_cast<int32_t>(windowX * scaleX);
+    (holding ? heldY : mouseY) = static_cast<int32_t>(windowY * scaleY);
 }
 
 void Input::setMouseButton(unsigned button, bool down, int32_t windowX, int32_t windowY) {
     if (button >= 8) return moveMouse(windowX, windowY);
     InputLevel& level = mouseButtons[button];
     if (down) {
-        level.press();  // which ends the hold of its own release
-        moveMouse(windowX, windowY);
-        pressX = mouseHeld() ? heldX : mouseX;
-        pressY = mouseHeld() ? heldY : mouseY;
+        press(level);
+        mouseX = heldX = pressX = static_cast<int32_t>(windowX * scaleX);
+        mouseY = heldY = pressY = static_cast<int32_t>(windowY * scaleY);
         return;
     }
-    const bool wasHeld = mouseHeld();
-    level.release();
-    if (!wasHeld && mouseHeld()) {  // the tick that reads the press sees it where it was made
+    const bool unread = level.unread;
+    release(level);
+    if (unread) {  // the moves since the press wait with the release
         mouseX = pressX;
         mouseY = pressY;
     }
@@ -45,17 +43,34 @@ void Input::setMouseButton(unsigned button, bool down, int32_t windowX, int32_t 
 }
 
 void Input::beginTick() {
-    const bool wasHeld = mouseHeld();
-    for (InputLevel& key : keys) key.beginTick();
-    for (InputLevel& button : mouseButtons) button.beginTick();
-    if (wasHeld && !mouseHeld()) {
+    const bool letGo = holding && !pressUnread;  // the tick before read every press
+    const auto settle = [letGo](InputLevel& level) {
+        if (letGo && level.releaseHeld) level.down = level.releaseHeld = false;
+        level.unread = false;
+    };
+    for (InputLevel& key : keys) settle(key);
+    for (InputLevel& button : mouseButtons) settle(button);
+    if (letGo) {
         mouseX = heldX;
         mouseY = heldY;
+        holding = false;
     }
+    pressUnread = false;
 }
 
-bool Input::mouseHeld() const {
-    for (const InputLevel& button : mouseButtons)
-        if (button.held()) return true;
-    return false;
+void Input::press(InputLevel& level) {
+    level.down = level.unread = pressUnread = true;
+    level.releaseHeld = false;
+}
+
+void Input::release(InputLevel& level) {
+    if (!pressUnread) {
+        level.down = false;
+        return;
+    }
+    if (!holding) {
+        heldX = mouseX;
+        heldY = mouseY;
+    }
+    level.releaseHeld = holding = true;
 }

@@ -4,43 +4,26 @@
 
 #include <allegro5/allegro.h>
 
-// One key or mouse button as the ticks read it: down or up. A press must reach a tick even when
-// its release follows before the next one (a fast click, a touchpad tap, a burst replayed by a
-// remote desktop), so a release that arrives before any tick has read the press is held back
-// until the tick after the one that reads it. A press that a tick has read is released at once.
+// One key or mouse button as the ticks read it: down or up.
 class InputLevel {
 public:
-    void press() {
-        down = true;
-        unread = true;
-        releaseHeld = false;
-    }
-    void release() {
-        if (unread) {
-            releaseHeld = true;
-        } else {
-            down = false;
-        }
-    }
-    // Before a tick reads: lets a held release go once an earlier tick has read its press.
-    void beginTick() {
-        if (releaseHeld && !unread) down = releaseHeld = false;
-        unread = false;
-    }
-    bool held() const { return releaseHeld; }
     explicit operator bool() const { return down; }
 
 private:
+    friend struct Input;
     bool down = false;
-    bool unread = false;  // pressed since the last tick began
-    bool releaseHeld = false;
+    bool unread = false;       // pressed since the last tick that read the input
+    bool releaseHeld = false;  // released, but shown down until a later tick
 };
 
-// The process-wide input, written only by Game::handleEvent and read by the ticks. The ticks
-// read levels, not edges, yet no press is lost: see InputLevel. While a mouse button's release
-// is held back, so is the mouse position it came with and any later move, and the tick that
-// reads the press sees the mouse where it was pressed: a press on one element and a release on
-// another stay what they are, however fast.
+// The process-wide input, written only by Game::handleEvent and read by the ticks, which read
+// levels, not edges. Yet no press is lost when its release comes before the next tick (a fast
+// click, a touchpad tap, a burst replayed by a remote desktop or a tool): while some press is
+// unread, the releases and mouse moves that follow are held back until the tick after the one
+// that reads it. That tick sees what was down when the press was made (Ctrl with its X, even
+// when Ctrl is let go first) and a mouse press where it was made, so a press on one element
+// and a release on another stay what they are, however fast. Input that comes while no press
+// is unread reaches the next tick as it is.
 struct Input {
     InputLevel keys[ALLEGRO_KEY_MAX];
     int32_t mouseX = 0;  // screen-bitmap coordinates (800 by 600)
@@ -62,9 +45,12 @@ struct Input {
     void beginTick();
 
 private:
-    bool mouseHeld() const;
-    int32_t heldX = 0, heldY = 0;    // the latest position while a release is held back
-    int32_t pressX = 0, pressY = 0;  // where the latest button went down
+    void press(InputLevel& level);
+    void release(InputLevel& level);
+    bool pressUnread = false;        // some press since the last tick that read the input
+    bool holding = false;            // releases and the latest position are held back
+    int32_t heldX = 0, heldY = 0;    // that position
+    int32_t pressX = 0, pressY = 0;  // where the latest mouse button went down
 };
 
 extern Input input;
