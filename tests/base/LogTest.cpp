@@ -1,5 +1,6 @@
 #include "base/Log.h"
 
+#include <cstdio>
 #include <fstream>
 #include <iomanip>
 #include <sstream>
@@ -11,9 +12,12 @@
 
 namespace {
 
-std::string tempLog() {
-    return ::testing::TempDir() + "tilecrest-" + std::to_string(getpid()) + ".log";
-}
+// A log file in the temporary folder, removed when the test ends, however it ends.
+struct TempLog {
+    const std::string path =
+        ::testing::TempDir() + "tilecrest-" + std::to_string(getpid()) + ".log";
+    ~TempLog() { std::remove(path.c_str()); }
+};
 
 std::vector<std::string> linesOf(const std::string& path) {
     std::ifstream in(path);
@@ -25,7 +29,9 @@ std::vector<std::string> linesOf(const std::string& path) {
 }  // namespace
 
 TEST(Log, EachOpeningStartsAFreshFileWhoseLinesAreIndentedOnceByTheirLevel) {
-    const std::string path = tempLog(), rule(39, '-');
+    const TempLog file;
+    const std::string& path = file.path;
+    const std::string rule(39, '-');
     Log log;
     ASSERT_EQ(log.open(path), 0);
     log << "old run";
@@ -55,7 +61,9 @@ TEST(Log, EachOpeningStartsAFreshFileWhoseLinesAreIndentedOnceByTheirLevel) {
 }
 
 TEST(Log, AFileThatCannotBeOpenedDropsEverythingAndKeepsTheLevel) {
-    const std::string path = tempLog(), unopenable = "/nonexistent-directory/reversi.log";
+    const TempLog file;
+    const std::string& path = file.path;
+    const std::string unopenable = "/nonexistent-directory/reversi.log";
     Log log;
     ASSERT_EQ(log.open(path), 0);
     EXPECT_EQ(log.open(unopenable), -1);  // closes the open file first
