@@ -97,5 +97,14 @@ class BrokenInstallTest(unittest.TestCase):
                 expected = "tilecrest: start-up failed (Timer failed to initialize!); %s could not be written\n"
                 self.assertEqual(game.output(), expected % log)
 
+    def test_without_a_display_standard_error_says_so_and_the_log_names_the_mouse(self):
+        with Game() as game:
+            game.display_name = ""  # as good as none: Xlib finds no server to connect to
+            game.start()
+            self.assertEqual(game.wait_exit(), 255)
+            self.assertIn("\t\tMouse failed to initialize!", game.log())
+            log = os.path.join(os.path.realpath(game.start_dir), "reversi.log")
+            self.assertEqual(game.output(), "tilecrest: start-up failed (no display found to open the window on); see %s\n" % log)
+
 if __name__ == "__main__":
     unittest.main()
