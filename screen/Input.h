@@ -19,11 +19,12 @@ private:
 // The process-wide input, written only by Game::handleEvent and read by the ticks, which read
 // levels, not edges. Yet no press is lost when its release comes before the next tick (a fast
 // click, a touchpad tap, a burst replayed by a remote desktop or a tool): while some press is
-// unread, the releases and mouse moves that follow are held back until the tick after the one
-// that reads it. That tick sees what was down when the press was made (Ctrl with its X, even
-// when Ctrl is let go first) and a mouse press where it was made, so a press on one element
-// and a release on another stay what they are, however fast. Input that comes while no press
-// is unread reaches the next tick as it is.
+// unread, a release is held back, and with it every later mouse move, until the tick after the
+// one that reads the press. That tick sees what was down when the press was made (Ctrl with
+// its X, even when Ctrl is let go first), and a mouse button released before any tick read it
+// is seen down where it was pressed, so a press on one element and a release on another stay
+// what they are, however fast. Input that comes while no press is unread reaches the next tick
+// as it is.
 struct Input {
     InputLevel keys[ALLEGRO_KEY_MAX];
     int32_t mouseX = 0;  // screen-bitmap coordinates (800 by 600)
