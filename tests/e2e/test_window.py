@@ -17,7 +17,7 @@ class WindowTest(unittest.TestCase):
 
             # Different factors across and down, so that swapped or missing ones show.
             game.window.configure(width=1200, height=750)
-            game.x.sync()
+            game.server.x.sync()
             game.wait_until(lambda: Shot(game.window).width == 1200 and game.board() == START,
                             "the board is drawn over the resized window")
             corner, frame = Shot(game.window).pixel(1199, 749), artwork("wood.png", "southeast")
