@@ -1,6 +1,5 @@
 #include <cstdlib>
 #include <cstring>
-#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -75,22 +74,6 @@ protected:
                "\"Undo Move\" is enabled exactly while there are moves to take back");
         expect(last.state == last.entered || (!game->redraw && seen.arrowX == last.arrowX),
                "a tick that enters a state does nothing else");
-        if (seen.layers <= last.layers) return;
-        // The box opened at this tick: the text of the state entered, naming the winner.
-        const std::string winner = model.winner() == Red ? "Red" : "Blue";
-        const std::map<int32_t, std::vector<std::string>> texts = {
-            {STATE_CONFIRM_NEW_GAME,
-             {"Are you sure that you want to stop", "this game and start another?"}},
-            {STATE_CHOOSE_OPPONENT, {"Please choose your opponent!"}},
-            {STATE_CHOOSE_OPPONENT_OR_QUIT, {"Please choose your opponent!"}},
-            {STATE_CONFIRM_QUIT, {"Are you sure that you want to quit the application?"}},
-            {STATE_GAME_OVER,
-             {"Congratulations!", "", winner + " is the winner!", "",
-              "Would you like to play another game?"}}};
-        const auto text = texts.find(game->enteredState);
-        expect(seen.layers == last.layers + 1 && seen.state == STATE_DIALOG &&
-                   text != texts.end() && topBoxLines() == text->second,
-               "a box opens with the text of the state entered, naming the winner");
     }
 
     // The record added at this tick: the one legal square of the side that was to move that

@@ -27,7 +27,6 @@ public:
     std::vector<Move> legalSquares(int side) const;  // row by row, left to right
     void play(int column, int row, int side);
     int count(int side) const;
-    int winner() const { return count(Red) > count(Blue) ? Red : Blue; }  // a tie goes to Blue
     // The computer's evaluation for `side`, the side to move: the weighted sums' difference,
     // or, when `side` cannot move and the game ends, 10000, -10000 or 0 by its sign.
     int evaluate(int side) const;
