@@ -36,7 +36,7 @@ protected:
         game->sideToMove = Red;
         render();
         game->sideToMove = side;
-        const bool differs = differingPixels(shown, 250, 250, frame, 250, 250, 300, 100, false) > 0;
+        const bool differs = differingPixels(shown, 250, 250, frame, 250, 250, 300, 100) > 0;
         al_destroy_bitmap(shown);
         return differs;
     }

@@ -36,16 +36,10 @@ ALLEGRO_BITMAP* paintedBitmap(int width, int height,
 }
 
 int differingPixels(ALLEGRO_BITMAP* picture, int x, int y, ALLEGRO_BITMAP* expected, int ex, int ey,
-                    int w, int h, bool expectSame) {
+                    int w, int h) {
     int wrong = 0;
     for (int j = 0; j < h; ++j)
         for (int i = 0; i < w; ++i)
             wrong += pixelAt(picture, x + i, y + j) != pixelAt(expected, ex + i, ey + j);
-    if (wrong > 0 && expectSame) {
-        const std::string stem = std::string(TILECREST_BUILD_ROOT "/") +
-                                 ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        al_save_bitmap((stem + "-got.png").c_str(), picture);
-        al_save_bitmap((stem + "-expected.png").c_str(), expected);
-    }
     return wrong;
 }

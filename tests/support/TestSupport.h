@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <string>
 
 #include <allegro5/allegro.h>
 #include <gtest/gtest.h>
@@ -36,7 +35,6 @@ uint32_t pixelAt(ALLEGRO_BITMAP* bitmap, int x, int y);
 ALLEGRO_BITMAP* paintedBitmap(int width, int height,
                               const std::function<uint32_t(int x, int y)>& colour);
 // The number of pixels of the w by h area at (x, y) of `picture` that differ from `expected`
-// at (ex, ey). When `expectSame`, a difference saves both pictures in the build folder under
-// the test's name, for a person to look at.
+// at (ex, ey).
 int differingPixels(ALLEGRO_BITMAP* picture, int x, int y, ALLEGRO_BITMAP* expected, int ex, int ey,
-                    int w, int h, bool expectSame = true);
+                    int w, int h);
