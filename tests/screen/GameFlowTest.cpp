@@ -12,12 +12,6 @@ using GameFlow = GameFixture;
 using Elements = GameFixture;
 using Lines = std::vector<std::string>;
 
-Object* foundAt(int x, int y) {
-    input.mouseX = x;
-    input.mouseY = y;
-    return objectUnderMouse();
-}
-
 }  // namespace
 
 TEST_F(GameFlow, NoOrCancelKeepsTheOldGameAndItsOpponentAndYesToTheCloseButtonQuits) {
@@ -161,10 +155,13 @@ TEST_F(Elements, HoldTheirLeftAndTopEdgesSquaresOnlyWhileMarkedAndAreNeverHovere
                                       {left, next, nullptr},
                                       {left - 1, top + 6, nullptr},
                                       {right - 1, newGame.y, &newGame},
-                                      {right, newGame.y, nullptr}})
-        EXPECT_EQ(foundAt(x, y), found) << x << "," << y;
+                                      {right, newGame.y, nullptr}}) {
+        moveTo(x, y);
+        EXPECT_EQ(objectUnderMouse(), found) << x << "," << y;
+    }
     setSquare(game->board, 0, 0, Red);
-    EXPECT_EQ(foundAt(left + 6, top + 6), nullptr) << "a disk is never found";
+    moveTo(left + 6, top + 6);
+    EXPECT_EQ(objectUnderMouse(), nullptr) << "a disk is never found";
 }
 
 TEST_F(GameFlow, MousePositionsAreScaledToTheScreenAndAZeroSizeKeepsTheFactors) {
