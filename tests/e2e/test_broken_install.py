@@ -1,7 +1,8 @@
 """Every way start-up can fail ends it cleanly: its line in the log, the error box, one line on
 standard error naming the step and the log, exit status 255 and everything created freed
 (no leak box). A step fails for a broken data file or for one Allegro call (FailureSeam.cpp, in
-tilecrest-seamed). A log that cannot be written stops nothing. One X server serves every run."""
+tilecrest-seamed). A log that cannot be written stops nothing, nor does a missing loading
+picture. One X server serves every run."""
 
 import os
 import pathlib
@@ -82,6 +83,7 @@ class BrokenInstallTest(unittest.TestCase):
             with self.subTest(fail), Game(server=self.server, program=program, env=dict(TILECREST_FAIL=fail)) as game:
                 log = os.path.join(os.path.realpath(game.start_dir), "reversi.log")
                 os.mkdir(log)
+                os.remove(os.path.join(game.install, "data/bitmaps/loading.png"))  # optional too
                 game.start()
                 if not fail:
                     game.wait_ready()

@@ -1,12 +1,12 @@
-"""One run of the real game as a person uses it: two people play, a new game against the
-computer and its reply, Undo Move, the close button answered No and then Yes, and the log
-of the whole run, which play leaves as it is."""
+"""One run of the real game as a person uses it: a click in a resized window, two people play,
+a new game against the computer and its reply, Undo Move, the close button answered No and
+then Yes, and the log of the whole run, which play leaves as it is."""
 
 import os
 import re
 import unittest
 
-from harness import START, Game, counts, square
+from harness import START, Game, Shot, artwork, counts, near, square
 
 RULE = "-" * 39
 STAMP = r" [ \d]\d:\d\d:\d\d[ap]\.m\.  [ \d]\d/\d\d/\d{4}"  # stands for @ in expected_log()
@@ -44,10 +44,23 @@ class PlayTest(unittest.TestCase):
             game.start()
             game.wait_ready()
 
-            # Two people: a click plays Red, the next one Blue, each with its flips.
-            game.click(*square("c5"))
+            # The frame stretched over a resized window, by different factors across and down so
+            # that swapped or missing ones show; a click with no hold is mapped back through them.
+            game.window.configure(width=1200, height=750)
+            game.server.x.sync()
+            game.wait_until(lambda: Shot(game.window).width == 1200 and game.board() == START,
+                            "the board is drawn over the resized window")
+            corner, frame = Shot(game.window).pixel(1199, 749), artwork("wood.png", "southeast")
+            self.assertTrue(near(corner, frame), "the frame reaches the corner: %s" % (corner,))
+            x, y = square("c5")
+            game.xdotool("mousemove", "--window", game.window.id, x * 3 // 2, y * 5 // 4, "click", 1)
             red_c5 = START[:4] + ["..RRR..."] + START[5:]
-            game.wait_board(red_c5, "Red's click plays c5 and flips d5")
+            game.wait_board(red_c5, "Red's click at window (306, 415) plays c5 and flips d5")
+            game.window.configure(width=800, height=600)
+            game.server.x.sync()
+            game.wait_until(lambda: Shot(game.window).width == 800, "the window is 800 by 600 again")
+
+            # Two people: the next click plays Blue, with its flips.
             game.click(*square("c4"))
             blue_c4 = START[:3] + ["..BBB...", "..RRR..."] + START[5:]
             game.wait_board(blue_c4, "Blue's click plays c4 and flips d4")
