@@ -26,6 +26,8 @@ BUILD_DIR = os.path.abspath(os.environ.get("TILECREST_BUILD_DIR") or
 # starts and ticks several times slower, so every wait is that much longer.
 EMULATOR = os.environ.get("TILECREST_EMULATOR", "").split()
 SLOWER = 5 if EMULATOR else 1
+# The Windows build's game, under Wine, finds its DLLs through the emulator (tools/windows).
+PROGRAM = "tilecrest.exe" if os.path.exists(os.path.join(BUILD_DIR, "tilecrest.exe")) else "tilecrest"
 SCREEN_W, SCREEN_H = 800, 600
 BAND_TOP = 556  # the score band below the board, where the turn arrow swings at every tick
 START = ["........", "........", "........", "...RB...", "...BR...", "........", "........", "........"]
@@ -97,7 +99,7 @@ class Game:
             install = os.path.join(self.root, "install")
             shutil.copytree(os.path.join(BUILD_DIR, "data"), os.path.join(install, "data"),
                             ignore=shutil.ignore_patterns("CMakeFiles", "Makefile", "*.cmake"))
-            executable = shutil.copy2(os.path.join(BUILD_DIR, "tilecrest"), install)
+            executable = shutil.copy2(os.path.join(BUILD_DIR, PROGRAM), install)
         self.executable, self.install = executable, os.path.dirname(executable)
         self.start_dir = start_dir or os.path.join(self.root, "start")
         os.makedirs(self.start_dir, exist_ok=True)
