@@ -106,7 +106,7 @@ class Game:
         self.log_dir = log_dir or self.start_dir
         self.wrapper = EMULATOR + list(wrapper)
         self.patience, self.extra_env = patience * SLOWER, env or {}
-        self.process = self.window = self._x = None
+        self.process = self.window = self.frame = self._x = None
 
     # -- lifetime: never leaves a process behind ----------------------------------------
     def __enter__(self):
@@ -203,7 +203,9 @@ class Game:
         position: only then do the event queue and the timer exist, and input sent earlier
         would be lost."""
         self.wait_started(timeout)
-        self.window = self.wait_until(lambda: self.find_window("Tilecrest"), "the window shows", timeout)
+        self.frame = self.wait_until(lambda: self.find_window("Tilecrest"), "the window shows", timeout)
+        # Wine draws into a child of the window, inside a 2-pixel edge; X11 into the window.
+        self.window = (self.frame.query_tree().children or [self.frame])[0]
         self.wait_board(START, "the start position is drawn", timeout)
 
     def board(self):
@@ -290,12 +292,20 @@ class Game:
         self.ctrl_x()
         return self.wait_exit()
 
+    def resize(self, width, height):
+        """Makes the drawing width by height, the window moved to the screen's top left corner
+        to stay whole on the screen: Windows centres it."""
+        outer, inner = self.frame.get_geometry(), self.window.get_geometry()
+        self.frame.configure(x=0, y=0, width=width + outer.width - inner.width,
+                             height=height + outer.height - inner.height)
+        self.x.sync()
+
     def request_close(self):
         """WM_DELETE_WINDOW, which a window manager sends for the close button."""
         protocols, delete = (self.x.intern_atom(name) for name in ("WM_PROTOCOLS", "WM_DELETE_WINDOW"))
-        event = protocol.event.ClientMessage(window=self.window, client_type=protocols,
+        event = protocol.event.ClientMessage(window=self.frame, client_type=protocols,
                                              data=(32, [delete, X.CurrentTime, 0, 0, 0]))
-        self.window.send_event(event, event_mask=X.NoEventMask)
+        self.frame.send_event(event, event_mask=X.NoEventMask)
         self.x.sync()
 
     def close_native_boxes(self, title, count):

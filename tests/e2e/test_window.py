@@ -16,8 +16,7 @@ class WindowTest(unittest.TestCase):
             self.assertIn('\tBitmap "data/bitmaps/loading.png" could not be loaded', game.log())
 
             # Different factors across and down, so that swapped or missing ones show.
-            game.window.configure(width=1200, height=750)
-            game.x.sync()
+            game.resize(1200, 750)
             game.wait_until(lambda: Shot(game.window).width == 1200 and game.board() == START,
                             "the board is drawn over the resized window")
             corner, frame = Shot(game.window).pixel(1199, 749), artwork("wood.png", "southeast")
