@@ -7,8 +7,18 @@ PREFIX ?= /usr/local
 
 all: build
 
+# What each target installs first: building and running need the least; the tests, the .deb,
+# valgrind and the format check each add their own (tools/install-deps). A target's DEPS
+# reaches the deps step it runs through.
+DEPS ?=
+test: DEPS = test
+package: DEPS = package
+valgrind: DEPS = test valgrind
+format format-check: DEPS = format
+test-asan test-cross: DEPS = test
+
 deps:
-	@bash tools/install-deps
+	@bash tools/install-deps $(DEPS)
 
 configure: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -72,7 +82,7 @@ valgrind: build
 # The whole suite, end-to-end tests included, built with clang in build-clang; a warning fails
 # the build.
 test-clang:
-	@bash tools/install-deps clang
+	@bash tools/install-deps test clang
 	@cmake -S . -B build-clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 	@cmake --build build-clang -j $(JOBS)

@@ -57,13 +57,11 @@ ALLEGRO_BITMAP* renderNinePatch(const BitmapEntry& entry, const std::string& pat
     return bitmap;
 }
 
-// The pictures that frames draw go into the one shared texture once they have loaded. The
-// icon and the cursor picture are handed to the window system instead, so they stay apart.
+}  // namespace
+
 bool drawnInFrames(int32_t id) {
     return id != RES_ICON && id != RES_MOUSE;
 }
-
-}  // namespace
 
 const std::string& loadFailure() {
     return failure;

@@ -17,6 +17,10 @@ int32_t loadResources();
 // font or nine-patch file that could not be loaded.
 const std::string& loadFailure();
 
+// Whether a loaded picture is one the frames draw, and so moves into the one shared texture.
+// The icon and the cursor picture are handed to the window system instead, so they stay apart.
+bool drawnInFrames(int32_t id);
+
 int32_t loadBitmaps();
 int32_t loadColors();  // always 0
 int32_t loadFonts();   // logs nothing

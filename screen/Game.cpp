@@ -36,10 +36,6 @@ bool askNative(ALLEGRO_DISPLAY* display, const char* title, const char* text) {
 
 Game::Game(ALLEGRO_DISPLAY* window) : display(window) {}
 
-Game::~Game() {
-    history.ClearHistory();
-}
-
 int32_t Game::setup() {
     createButtons();
     createCells();

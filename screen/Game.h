@@ -19,7 +19,6 @@
 class Game : public Position {
 public:
     explicit Game(ALLEGRO_DISPLAY* window);
-    ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 

@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "app/AssetTables.h"
+#include "app/AssetManifest.h"
 #include "resources/Bitmap.h"
 #include "resources/Lookup.h"
 #include "resources/ResourceIds.h"
@@ -189,8 +189,7 @@ TEST(SharedTexture, HoldsEveryPictureTheFramesDrawWithTheFilesOwnPixels) {
         SCOPED_TRACE(entry->fileName);
         ALLEGRO_BITMAP* fresh =
             dLibrary::loadBitmap(std::string("data/bitmaps/") + entry->fileName, entry->key);
-        expectMoved(dLibrary::bitmapResource(entry->id), fresh,
-                    entry->id != RES_ICON && entry->id != RES_MOUSE);
+        expectMoved(dLibrary::bitmapResource(entry->id), fresh, drawnInFrames(entry->id));
         dLibrary::destroyBitmap(fresh);
     }
     for (const NinePatchEntry* entry = ninePatchEntries; entry->id >= 0; ++entry) {
