@@ -5,6 +5,15 @@
 
 #include "rules/Board.h"
 
+// Inlined wherever called. The search kernels need their whole call tree inlined, so that
+// it is built for the kernel's instructions: GCC's flatten does that on its own, clang's
+// inlines one call deep only.
+#if defined(__GNUC__)
+#define TILECREST_ALWAYS_INLINE inline __attribute__((always_inline))
+#else
+#define TILECREST_ALWAYS_INLINE inline
+#endif
+
 // The inner workings of the rules on a Board seen as one bit per square. Bit
 // 8 * row + (7 - column) stands for a square: the order in which the packed rows already
 // keep their columns, so converting is only a matter of dropping every other bit. The
@@ -129,7 +138,7 @@ inline uint64_t step(uint64_t bits) {
 // opponent disks and ends on an own disk: the legal squares for one direction. A run holds
 // at most six disks: one step, then two doubling steps of two.
 template <int Shift, uint64_t Keep>
-inline uint64_t legalAlong(uint64_t own, uint64_t opponent, uint64_t empty) {
+TILECREST_ALWAYS_INLINE uint64_t legalAlong(uint64_t own, uint64_t opponent, uint64_t empty) {
     // Opponent disks a step can reach without wrapping around a row end.
     const uint64_t through = opponent & Keep;
     uint64_t line = step<Shift, ~0ull>(own) & through;
@@ -172,7 +181,7 @@ struct ScalarBits {
     }
 
     // Replaces every LegalMark of the board by the given set of marked squares.
-    static void writeMarks(Board& board, uint64_t marks) {
+    TILECREST_ALWAYS_INLINE static void writeMarks(Board& board, uint64_t marks) {
         uint64_t top, bottom;
         loadRows(board, top, bottom);
         top = (top & ~(markedPairs(top) * 3)) | spreadToEvenBits(marks) * 3;
@@ -196,7 +205,7 @@ struct ScalarBits {
     static int flippedSquares(int start, uint64_t own, uint64_t opponent, uint16_t* squares,
                               uint64_t& flipped);
 
-    static LegalSquares legalSquares(uint64_t own, uint64_t opponent) {
+    TILECREST_ALWAYS_INLINE static LegalSquares legalSquares(uint64_t own, uint64_t opponent) {
         const uint64_t empty = ~(own | opponent);
         // A step towards column + 1 lowers the bit index by one, towards row + 1 raises it
         // by eight.
@@ -250,7 +259,7 @@ constexpr int bitStep(int direction) {
 // the run of opponent disks from the neighbour on, counted only when an own disk closes it.
 // The run is unbroken, so the disks are the first entries of RAYS.walk.
 template <int D>
-inline int flipCount(int start, uint64_t own, uint64_t opponent) {
+TILECREST_ALWAYS_INLINE int flipCount(int start, uint64_t own, uint64_t opponent) {
     constexpr int STEP = bitStep(D);
     const uint64_t stops = RAYS.squares[D][start] & ~opponent;
     int stop;
@@ -296,8 +305,8 @@ inline int flipCount(int direction, int start, uint64_t own, uint64_t opponent) 
 // The enclosed disks of a move on bit `start`, each as column | row << 8: direction 0 to 7,
 // each from the nearest disk outward. `squares` needs room for 64 entries; returns how many
 // and sets `flipped` to their bits.
-inline int flippedSquares(int start, uint64_t own, uint64_t opponent, uint16_t* squares,
-                          uint64_t& flipped) {
+TILECREST_ALWAYS_INLINE int flippedSquares(int start, uint64_t own, uint64_t opponent,
+                                           uint16_t* squares, uint64_t& flipped) {
     int count = 0;
     // Each direction copies its whole walk and keeps only the enclosed part.
     const auto note = [&](int d, int flips) {
@@ -318,8 +327,8 @@ inline int flippedSquares(int start, uint64_t own, uint64_t opponent, uint16_t* 
     return count;
 }
 
-inline int ScalarBits::flippedSquares(int start, uint64_t own, uint64_t opponent, uint16_t* squares,
-                                      uint64_t& flipped) {
+TILECREST_ALWAYS_INLINE int ScalarBits::flippedSquares(int start, uint64_t own, uint64_t opponent,
+                                                       uint16_t* squares, uint64_t& flipped) {
     return boardbits::flippedSquares(start, own, opponent, squares, flipped);
 }
 

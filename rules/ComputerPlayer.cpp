@@ -94,38 +94,21 @@ inline int32_t levelOf(const Board& board, uint8_t side, int32_t depth) {
 }
 
 // flatten pulls every rule call of a level into it (the other level stays a call), which
-// is what lets the vector kernels build all of them for their instructions.
+// is what lets the avx2 kernel build all of them for its instructions. Clang's goes one call
+// deep; the rule functions below that are TILECREST_ALWAYS_INLINE.
 #if defined(__GNUC__)
 #define TILECREST_LEVEL __attribute__((flatten, noinline))
 #else
 #define TILECREST_LEVEL
 #endif
-struct PortableKernel {
-    using Bits = boardbits::ScalarBits;
-    static int32_t redMinusBlue(const Board& board) { return weightedsums::byBytes(board); }
-    TILECREST_LEVEL static int32_t minLevel(const Board& board,
-                                            const rulekernels::SearchState& state, uint8_t side,
-                                            int32_t depth) {
-        return level<PortableKernel, false>(board, state, side, depth);
-    }
-    TILECREST_LEVEL static int32_t maxLevel(const Board& board,
-                                            const rulekernels::SearchState& state, uint8_t side,
-                                            int32_t depth) {
-        return level<PortableKernel, true>(board, state, side, depth);
-    }
-};
 
-#ifdef TILECREST_VECTOR_BITS
-
-// The same source built once per vector build: BITS gives its bit operations and TARGET the
-// instructions the compiler may use. The AVX-512VL build gets three-input logic, more
-// registers and mask compares for the same 256-bit lanes.
-#define TILECREST_VECTOR_KERNEL(NAME, TARGET, BITS)                                           \
+// The same source built once per build of the search: BITS gives its bit operations, SUMS
+// its weighted sums and TARGET the instructions the compiler may use (none beyond the
+// default for the portable build).
+#define TILECREST_SEARCH_KERNEL(NAME, TARGET, BITS, SUMS)                                     \
     struct NAME {                                                                             \
         using Bits = BITS;                                                                    \
-        TARGET static int32_t redMinusBlue(const Board& board) {                              \
-            return weightedsums::byLanes(board);                                              \
-        }                                                                                     \
+        TARGET static int32_t redMinusBlue(const Board& board) { return SUMS(board); }        \
         TARGET TILECREST_LEVEL static int32_t minLevel(const Board& board,                    \
                                                        const rulekernels::SearchState& state, \
                                                        uint8_t side, int32_t depth) {         \
@@ -137,24 +120,16 @@ struct PortableKernel {
             return level<NAME, true>(board, state, side, depth);                              \
         }                                                                                     \
     }
-TILECREST_VECTOR_KERNEL(Avx2Kernel, TILECREST_AVX2, boardbits::Avx2Bits);
-TILECREST_VECTOR_KERNEL(Bmi2Kernel, TILECREST_BMI2, boardbits::Bmi2Bits);
-TILECREST_VECTOR_KERNEL(Avx512Kernel, TILECREST_AVX512, boardbits::Bmi2Bits);
+TILECREST_SEARCH_KERNEL(PortableKernel, , boardbits::ScalarBits, weightedsums::byBytes);
+#ifdef TILECREST_VECTOR_BITS
+TILECREST_SEARCH_KERNEL(Avx2Kernel, TILECREST_AVX2, boardbits::VectorBits, weightedsums::byLanes);
 #endif
 
 template <bool MAXIMISE>
-int32_t levelWithSelectedKernel(const Board& board, uint8_t side, int32_t depth) {
+int32_t levelInCurrentKernel(const Board& board, uint8_t side, int32_t depth) {
 #ifdef TILECREST_VECTOR_BITS
-    switch (selectedSearchKernel()) {
-        case SEARCH_KERNEL_AVX512:
-            return levelOf<Avx512Kernel, MAXIMISE>(board, side, depth);
-        case SEARCH_KERNEL_BMI2:
-            return levelOf<Bmi2Kernel, MAXIMISE>(board, side, depth);
-        case SEARCH_KERNEL_AVX2:
-            return levelOf<Avx2Kernel, MAXIMISE>(board, side, depth);
-        default:
-            break;
-    }
+    if (currentSearchKernel() == SEARCH_KERNEL_AVX2)
+        return levelOf<Avx2Kernel, MAXIMISE>(board, side, depth);
 #endif
     return levelOf<PortableKernel, MAXIMISE>(board, side, depth);
 }
@@ -170,11 +145,11 @@ CandidateMoves CollectMoves(const Board& board) {
 }
 
 int32_t MinLevel(Board board, uint8_t side, int32_t depth) {
-    return levelWithSelectedKernel<false>(board, side, depth);
+    return levelInCurrentKernel<false>(board, side, depth);
 }
 
 int32_t MaxLevel(Board board, uint8_t side, int32_t depth) {
-    return levelWithSelectedKernel<true>(board, side, depth);
+    return levelInCurrentKernel<true>(board, side, depth);
 }
 
 Move ComputeMove(const Board& board, uint8_t side) {

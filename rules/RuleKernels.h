@@ -27,8 +27,9 @@ inline int32_t markLegalMoves(Board& board, uint8_t side) {
 // BuildMoveList for a board whose disks of the side (`own`) and of its opponent are known;
 // `flipped` gets the bits of the enclosed disks.
 template <class Bits>
-inline MoveList* buildMoveList(const Board& board, int column, int row, uint8_t side, uint64_t own,
-                               uint64_t opponent, uint64_t& flipped) {
+TILECREST_ALWAYS_INLINE MoveList* buildMoveList(const Board& board, int column, int row,
+                                                uint8_t side, uint64_t own, uint64_t opponent,
+                                                uint64_t& flipped) {
     const int start = boardbits::bitIndex(column, row);
     uint16_t squares[64];
     // The walks of different directions never share a square, so no square is noted twice.
@@ -106,7 +107,8 @@ struct Played {
 // The record of the move on bit `start` of `side` built, applied to `board` (a copy of the
 // board that `state` describes) and deleted, as MakeSearchMove does it.
 template <class Bits>
-inline Played playSearchMove(Board& board, const SearchState& state, int start, uint8_t side) {
+TILECREST_ALWAYS_INLINE Played playSearchMove(Board& board, const SearchState& state, int start,
+                                              uint8_t side) {
     ++searchNodes;
     const int column = 7 - (start & 7), row = start >> 3;
     uint64_t flipped;
@@ -124,7 +126,8 @@ inline Played playSearchMove(Board& board, const SearchState& state, int start, 
 // squares written on the board are the ones returned, so the result is MakeSearchMove's
 // exactly. The disks follow from the record instead of being read from the board again.
 template <class Bits>
-inline SearchState searchMove(Board& board, const SearchState& state, int start, uint8_t side) {
+TILECREST_ALWAYS_INLINE SearchState searchMove(Board& board, const SearchState& state, int start,
+                                               uint8_t side) {
     const Played played = playSearchMove<Bits>(board, state, start, side);
     const uint64_t own = state.opponent & ~played.placed;
     const uint64_t other = state.own | played.placed;
@@ -135,7 +138,7 @@ inline SearchState searchMove(Board& board, const SearchState& state, int start,
 
 // Whether the opponent of the side that played can move on the board afterwards.
 template <class Bits>
-inline bool opponentCanMove(const SearchState& state, const Played& played) {
+TILECREST_ALWAYS_INLINE bool opponentCanMove(const SearchState& state, const Played& played) {
     return Bits::legalSquares(state.opponent & ~played.placed, state.own | played.placed).marks !=
            0;
 }

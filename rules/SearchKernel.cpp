@@ -9,7 +9,8 @@
 
 namespace {
 
-constexpr uint32_t AVX2_NEEDS = PROCESSOR_AVX2 | PROCESSOR_BMI | PROCESSOR_LZCNT | PROCESSOR_POPCNT;
+constexpr uint32_t AVX2_NEEDS =
+    PROCESSOR_AVX2 | PROCESSOR_BMI1 | PROCESSOR_LZCNT | PROCESSOR_POPCNT | PROCESSOR_AVX_SAVED;
 
 #ifdef TILECREST_CPUID
 // The registers the operating system saves on a task switch (XCR0).
@@ -33,11 +34,9 @@ Processor readProcessor() {
     processor.model =
         (eax >> 4 & 0xF) | ((baseFamily == 6 || baseFamily == 0xF) ? (eax >> 12 & 0xF0) : 0);
     const bool popcnt = ecx >> 23 & 1;
-    // AVX registers are usable only when the system saves them (OSXSAVE, then XCR0).
-    const bool xsave = ecx >> 27 & 1;
-    const uint64_t state = xsave ? savedState() : 0;
-    const bool ymm = (state & 0x6) == 0x6;
-    const bool zmm = ymm && (state & 0xE0) == 0xE0;
+    // XGETBV exists only where the system has set OSXSAVE.
+    const bool osxsave = ecx >> 27 & 1;
+    const bool avxSaved = osxsave && (savedState() & 0x6) == 0x6;
 
     uint32_t leaf7 = 0;
     if (maxLeaf >= 7) __get_cpuid_count(7, 0, &eax, &leaf7, &ecx, &edx);
@@ -47,11 +46,8 @@ Processor readProcessor() {
     const auto bit = [](uint32_t word, int index) { return (word >> index & 1) != 0; };
     processor.features =
         (popcnt ? PROCESSOR_POPCNT : 0) | (bit(extended, 5) ? PROCESSOR_LZCNT : 0) |
-        (bit(leaf7, 3) ? PROCESSOR_BMI : 0) | (bit(leaf7, 8) ? PROCESSOR_BMI2 : 0) |
-        (ymm && bit(leaf7, 5) ? PROCESSOR_AVX2 : 0);
-    // AVX-512 F, DQ, BW, VL.
-    if (zmm && bit(leaf7, 16) && bit(leaf7, 17) && bit(leaf7, 30) && bit(leaf7, 31))
-        processor.features |= PROCESSOR_AVX512;
+        (bit(leaf7, 3) ? PROCESSOR_BMI1 : 0) | (bit(leaf7, 5) ? PROCESSOR_AVX2 : 0) |
+        (avxSaved ? PROCESSOR_AVX_SAVED : 0);
     return processor;
 }
 #else
@@ -62,30 +58,21 @@ Processor readProcessor() {
 
 bool compiledIn(SearchKernel kernel) {
 #ifdef TILECREST_VECTOR_BITS
-    return kernel >= SEARCH_KERNEL_PORTABLE && kernel < SEARCH_KERNEL_COUNT;
+    return kernel == SEARCH_KERNEL_PORTABLE || kernel == SEARCH_KERNEL_AVX2;
 #else
     return kernel == SEARCH_KERNEL_PORTABLE;
 #endif
 }
 
-SearchKernel& currentKernel() {
-    static SearchKernel kernel = chosenSearchKernel();
+SearchKernel& current() {
+    static SearchKernel kernel = defaultSearchKernel();
     return kernel;
 }
 
 }  // namespace
 
 const char* searchKernelName(SearchKernel kernel) {
-    switch (kernel) {
-        case SEARCH_KERNEL_AVX2:
-            return "avx2";
-        case SEARCH_KERNEL_BMI2:
-            return "bmi2";
-        case SEARCH_KERNEL_AVX512:
-            return "avx512";
-        default:
-            return "portable";
-    }
+    return kernel == SEARCH_KERNEL_AVX2 ? "avx2" : "portable";
 }
 
 Processor thisProcessor() {
@@ -93,45 +80,27 @@ Processor thisProcessor() {
     return processor;
 }
 
-bool processorRuns(const Processor& processor, SearchKernel kernel) {
-    const auto has = [&](uint32_t features) { return (processor.features & features) == features; };
-    switch (kernel) {
-        case SEARCH_KERNEL_PORTABLE:
-            return true;
-        case SEARCH_KERNEL_AVX2:
-            return has(AVX2_NEEDS);
-        case SEARCH_KERNEL_BMI2:
-            return has(AVX2_NEEDS | PROCESSOR_BMI2);
-        case SEARCH_KERNEL_AVX512:
-            return has(AVX2_NEEDS | PROCESSOR_BMI2 | PROCESSOR_AVX512);
-    }
-    return false;
+SearchKernel searchKernelFor(const Processor& processor) {
+    return (processor.features & AVX2_NEEDS) == AVX2_NEEDS ? SEARCH_KERNEL_AVX2
+                                                           : SEARCH_KERNEL_PORTABLE;
 }
 
-SearchKernel chooseSearchKernel(const Processor& processor) {
-    const bool fastPext = processor.vendor == "GenuineIntel" ||
-                          (processor.vendor == "AuthenticAMD" && processor.family >= 25);
-    if (fastPext && processorRuns(processor, SEARCH_KERNEL_AVX512)) return SEARCH_KERNEL_AVX512;
-    if (fastPext && processorRuns(processor, SEARCH_KERNEL_BMI2)) return SEARCH_KERNEL_BMI2;
-    if (processorRuns(processor, SEARCH_KERNEL_AVX2)) return SEARCH_KERNEL_AVX2;
-    return SEARCH_KERNEL_PORTABLE;
+bool searchKernelRunsHere(SearchKernel kernel) {
+    return compiledIn(kernel) &&
+           (kernel == SEARCH_KERNEL_PORTABLE || searchKernelFor(thisProcessor()) == kernel);
 }
 
-bool searchKernelAvailable(SearchKernel kernel) {
-    return compiledIn(kernel) && processorRuns(thisProcessor(), kernel);
+SearchKernel defaultSearchKernel() {
+    const SearchKernel kernel = searchKernelFor(thisProcessor());
+    return searchKernelRunsHere(kernel) ? kernel : SEARCH_KERNEL_PORTABLE;
 }
 
-SearchKernel chosenSearchKernel() {
-    const SearchKernel kernel = chooseSearchKernel(thisProcessor());
-    return searchKernelAvailable(kernel) ? kernel : SEARCH_KERNEL_PORTABLE;
-}
-
-bool selectSearchKernel(SearchKernel kernel) {
-    if (!searchKernelAvailable(kernel)) return false;
-    currentKernel() = kernel;
+bool switchSearchKernel(SearchKernel kernel) {
+    if (!searchKernelRunsHere(kernel)) return false;
+    current() = kernel;
     return true;
 }
 
-SearchKernel selectedSearchKernel() {
-    return currentKernel();
+SearchKernel currentSearchKernel() {
+    return current();
 }

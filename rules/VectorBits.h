@@ -4,56 +4,24 @@
 
 #include "rules/BoardBits.h"
 
-// The bit operations of ScalarBits again, for processors with AVX2, BMI, LZCNT and POPCNT:
-// GCC vector lanes for the eight directions, four at a time. The conversions between the
-// packed rows and one bit per square come from the Conversions parameter: ScalarBits' shifts
-// and masks (Avx2Bits), or BMI2's pext/pdep (Bmi2Bits), which only some processors run fast.
-// The results are exactly those of ScalarBits. Every function is built for those
-// instructions, so only code built the same way (a vector search kernel) may call them.
-// Not on Windows, where GCC does not keep the stack aligned for spilled AVX registers.
-#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && !defined(_WIN32)
+// The bit operations of ScalarBits again, for processors with AVX2, BMI1, LZCNT and POPCNT:
+// GCC vector lanes (which clang builds too) for the eight directions, four at a time; the
+// conversions between the packed rows and one bit per square stay ScalarBits' shifts and
+// masks. The results are exactly those of ScalarBits. The functions carry no target of their
+// own: they are always inlined, and only a search kernel built for TILECREST_AVX2 calls them,
+// so they become AVX2 code there. (Elsewhere they would work, as slow SSE2 code.) Lanes pass
+// by reference, as an AVX vector by value changes the calling convention.
+#if defined(__GNUC__) && defined(__x86_64__)
 #define TILECREST_VECTOR_BITS 1
 
 #include <immintrin.h>
 
 #define TILECREST_AVX2 __attribute__((target("avx2,bmi,lzcnt,popcnt")))
-// Supersets of TILECREST_AVX2, so AVX2 functions inline into them.
-#define TILECREST_BMI2 __attribute__((target("avx2,bmi,bmi2,lzcnt,popcnt")))
-#define TILECREST_AVX512 \
-    __attribute__((target("avx2,bmi,bmi2,lzcnt,popcnt,avx512f,avx512vl,avx512bw,avx512dq")))
 
 namespace boardbits {
 
-// ScalarBits' conversions with BMI2.
-struct PextConversions {
-    TILECREST_BMI2 static Disks disksOf(const Board& board) {
-        uint64_t top, bottom;
-        loadRows(board, top, bottom);
-        const uint64_t low = _pext_u64(top, EVEN_BITS) | _pext_u64(bottom, EVEN_BITS) << 32;
-        const uint64_t high = _pext_u64(top, EVEN_BITS << 1) | _pext_u64(bottom, EVEN_BITS << 1)
-                                                                   << 32;
-        return {low & ~high, high & ~low};
-    }
-
-    TILECREST_BMI2 static void writeMarks(Board& board, uint64_t marks) {
-        uint64_t top, bottom;
-        loadRows(board, top, bottom);
-        top = (top & ~(markedPairs(top) * 3)) | _pdep_u64(marks, EVEN_BITS) * 3;
-        bottom = (bottom & ~(markedPairs(bottom) * 3)) | _pdep_u64(marks >> 32, EVEN_BITS) * 3;
-        storeRows(board, top, bottom);
-    }
-
-    TILECREST_BMI2 static uint64_t marksOf(const Board& board) {
-        uint64_t top, bottom;
-        loadRows(board, top, bottom);
-        return _pext_u64(markedPairs(top), EVEN_BITS) | _pext_u64(markedPairs(bottom), EVEN_BITS)
-                                                            << 32;
-    }
-};
-
-// Conversions: ScalarBits or PextConversions. The lane functions hide ScalarBits' own.
-template <class Conversions>
-struct VectorBits : Conversions {
+// The lane functions hide ScalarBits' own.
+struct VectorBits : ScalarBits {
     typedef uint64_t Lanes4 __attribute__((vector_size(32)));
     typedef int64_t Signed4 __attribute__((vector_size(32)));
 
@@ -63,32 +31,35 @@ struct VectorBits : Conversions {
     static constexpr Lanes4 KEEP_UP = {NOT_COLUMN_7, ~0ull, NOT_COLUMN_0, NOT_COLUMN_7};
     static constexpr Lanes4 KEEP_DOWN = {NOT_COLUMN_0, ~0ull, NOT_COLUMN_7, NOT_COLUMN_0};
 
-    // `from` together with the runs of `through` that follow it step by step, up or down:
-    // three doubling steps instead of six single ones. `through` carries the wrap mask.
-    TILECREST_AVX2 static Lanes4 fillUp(Lanes4 from, Lanes4 through) {
-        from |= through & (from << SHIFTS);
-        through &= through << SHIFTS;
-        from |= through & (from << (SHIFTS * 2));
-        through &= through << (SHIFTS * 2);
-        return from | (through & (from << (SHIFTS * 4)));
+    // Adds to `from` the runs of `through` that follow it step by step, up or down: three
+    // doubling steps instead of six single ones. `through` carries the wrap mask.
+    TILECREST_ALWAYS_INLINE static void fillUp(Lanes4& from, const Lanes4& through) {
+        Lanes4 runs = through;
+        from |= runs & (from << SHIFTS);
+        runs &= runs << SHIFTS;
+        from |= runs & (from << (SHIFTS * 2));
+        runs &= runs << (SHIFTS * 2);
+        from |= runs & (from << (SHIFTS * 4));
     }
 
-    TILECREST_AVX2 static Lanes4 fillDown(Lanes4 from, Lanes4 through) {
-        from |= through & (from >> SHIFTS);
-        through &= through >> SHIFTS;
-        from |= through & (from >> (SHIFTS * 2));
-        through &= through >> (SHIFTS * 2);
-        return from | (through & (from >> (SHIFTS * 4)));
+    TILECREST_ALWAYS_INLINE static void fillDown(Lanes4& from, const Lanes4& through) {
+        Lanes4 runs = through;
+        from |= runs & (from >> SHIFTS);
+        runs &= runs >> SHIFTS;
+        from |= runs & (from >> (SHIFTS * 2));
+        runs &= runs >> (SHIFTS * 2);
+        from |= runs & (from >> (SHIFTS * 4));
     }
 
-    TILECREST_AVX2 static LegalSquares legalSquares(uint64_t own, uint64_t opponent) {
+    TILECREST_ALWAYS_INLINE static LegalSquares legalSquares(uint64_t own, uint64_t opponent) {
         const uint64_t empty = ~(own | opponent);
-        const Lanes4 mine = Lanes4{own, own, own, own};
         const Lanes4 theirs = Lanes4{opponent, opponent, opponent, opponent};
         // The opponent disks that follow an own disk, one step further, onto an empty square.
-        const Lanes4 up = ((fillUp(mine, KEEP_UP & opponent) & theirs) << SHIFTS) & KEEP_UP & empty;
-        const Lanes4 down =
-            ((fillDown(mine, KEEP_DOWN & opponent) & theirs) >> SHIFTS) & KEEP_DOWN & empty;
+        Lanes4 up = Lanes4{own, own, own, own}, down = up;
+        fillUp(up, KEEP_UP & opponent);
+        fillDown(down, KEEP_DOWN & opponent);
+        up = ((up & theirs) << SHIFTS) & KEEP_UP & empty;
+        down = ((down & theirs) >> SHIFTS) & KEEP_DOWN & empty;
         const Lanes4 both = up | down;
         return {both[0] | both[1] | both[2] | both[3],
                 popCount(up[0]) + popCount(up[1]) + popCount(up[2]) + popCount(up[3]) +
@@ -97,14 +68,15 @@ struct VectorBits : Conversions {
 
     // flippedSquares of BoardBits.h: the runs of opponent disks from the start are walked
     // in all eight directions at once and kept where an own disk closes them.
-    TILECREST_AVX2 static int flippedSquares(int start, uint64_t own, uint64_t opponent,
-                                             uint16_t* squares, uint64_t& flipped) {
+    TILECREST_ALWAYS_INLINE static int flippedSquares(int start, uint64_t own, uint64_t opponent,
+                                                      uint16_t* squares, uint64_t& flipped) {
         const uint64_t from = 1ull << start;
         const Lanes4 origin = Lanes4{from, from, from, from};
         // The runs of opponent disks after the start, kept where an own disk follows them.
         // (Right next to an own disk the run is empty, so nothing is kept either way.)
-        Lanes4 up = fillUp(origin, KEEP_UP & opponent);
-        Lanes4 down = fillDown(origin, KEEP_DOWN & opponent);
+        Lanes4 up = origin, down = origin;
+        fillUp(up, KEEP_UP & opponent);
+        fillDown(down, KEEP_DOWN & opponent);
         const Lanes4 closedUp = (up << SHIFTS) & KEEP_UP & own;
         const Lanes4 closedDown = (down >> SHIFTS) & KEEP_DOWN & own;
         up = (up ^ origin) & (Lanes4)((Signed4)closedUp != 0);
@@ -123,9 +95,6 @@ struct VectorBits : Conversions {
         return count;
     }
 };
-
-using Avx2Bits = VectorBits<ScalarBits>;
-using Bmi2Bits = VectorBits<PextConversions>;
 
 }  // namespace boardbits
 

@@ -13,7 +13,7 @@
 namespace {
 
 int usage() {
-    std::cerr << "usage: tilecrest-search [--summary] [--kernel portable|avx2|bmi2|avx512] "
+    std::cerr << "usage: tilecrest-search [--summary] [--kernel portable|avx2] "
                  "< positions\n"
                  "       tilecrest-search --kernel list\n"
                  "       tilecrest-search --perft DEPTH\n";
@@ -28,10 +28,10 @@ std::string processorText(const Processor& processor) {
 
 // The builds this processor runs, one a line, the one chosen for it marked.
 int listKernels() {
-    const SearchKernel chosen = chosenSearchKernel();
+    const SearchKernel chosen = defaultSearchKernel();
     for (int32_t i = 0; i < SEARCH_KERNEL_COUNT; ++i) {
         const SearchKernel kernel = static_cast<SearchKernel>(i);
-        if (!searchKernelAvailable(kernel)) continue;
+        if (!searchKernelRunsHere(kernel)) continue;
         std::cout << searchKernelName(kernel) << (kernel == chosen ? " chosen" : "") << '\n';
     }
     return 0;
@@ -39,17 +39,17 @@ int listKernels() {
 
 // A build of the search by name instead of the one chosen for the processor, to compare
 // them: exit status 2 for a name that is no build, 3 when this processor lacks the build.
-int selectKernel(const std::string& name) {
+int switchKernelNamed(const std::string& name) {
     for (int32_t i = 0; i < SEARCH_KERNEL_COUNT; ++i) {
         const SearchKernel kernel = static_cast<SearchKernel>(i);
         if (name != searchKernelName(kernel)) continue;
-        if (selectSearchKernel(kernel)) return 0;
+        if (switchSearchKernel(kernel)) return 0;
         std::cerr << "tilecrest-search: this processor (" << processorText(thisProcessor())
                   << ") or this program lacks the " << name << " build\n";
         return 3;
     }
     std::cerr << "tilecrest-search: no build named " << name
-              << "; the builds are portable, avx2, bmi2 and avx512\n";
+              << "; the builds are portable and avx2\n";
     return 2;
 }
 
@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
         } else if (argument == "--kernel" && i + 1 < argc) {
             const std::string name = argv[++i];
             if (name == "list") return listKernels();
-            if (const int status = selectKernel(name)) return status;
+            if (const int status = switchKernelNamed(name)) return status;
         } else if (argument == "--perft" && i + 1 < argc) {
             return runPerft(argv[i + 1]);
         } else {
@@ -101,9 +101,9 @@ int main(int argc, char** argv) {
         std::cout << "positions=" << totals.positions << " nodes=" << totals.nodes
                   << " records=" << totals.records << " seconds=" << seconds
                   << " nodes_per_second=" << static_cast<uint64_t>(perSecond)
-                  << " kernel=" << searchKernelName(selectedSearchKernel()) << ' '
+                  << " kernel=" << searchKernelName(currentSearchKernel()) << ' '
                   << processorText(thisProcessor())
-                  << " chosen=" << searchKernelName(chosenSearchKernel()) << std::endl;
+                  << " chosen=" << searchKernelName(defaultSearchKernel()) << std::endl;
     }
     return 0;
 }
