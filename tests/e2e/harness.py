@@ -1,20 +1,20 @@
 """Runs the real tilecrest in a private Xvfb server, drives it with real X input (xdotool)
-and reads it back from the window's pixels, its log and its exit status.
-
-Positions are in the game's 800 by 600 screen coordinates, mapped onto the window at its
-current size. Every wait polls the window, the log or the process with a generous timeout,
-so a loaded machine only makes a run slower.
+and reads it back from the window's pixels, its log and its exit status. Positions are in the
+game's 800 by 600 screen coordinates, mapped onto the window at its current size. Every wait
+polls the window, the log or the process with a generous timeout, so a loaded machine only
+makes a run slower.
 
 An X server resets when its last client leaves and drops every connection still being set
 up; a game whose al_init connection is dropped runs without X, and its mouse then fails to
-install. So Xvfb runs with -noreset, and nothing here connects to it before the log shows the
-start-up complete (wait_ready), except to find the error box of a start-up that failed.
+install. So Xvfb runs with -noreset, and one server can serve many runs, one after another.
 """
 
 import functools
 import os
 import shutil
+import signal
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -26,8 +26,15 @@ BUILD_DIR = os.path.abspath(os.environ.get("TILECREST_BUILD_DIR") or
 # starts and ticks several times slower, so every wait is that much longer.
 EMULATOR = os.environ.get("TILECREST_EMULATOR", "").split()
 SLOWER = 5 if EMULATOR else 1
-# The Windows build's game, under Wine, finds its DLLs through the emulator (tools/windows).
-PROGRAM = "tilecrest.exe" if os.path.exists(os.path.join(BUILD_DIR, "tilecrest.exe")) else "tilecrest"
+# The Windows build's game runs under Wine (tools/windows/wine-run), and names its files on
+# drive Z:, which Wine maps to the host's root.
+WINDOWS = os.path.exists(os.path.join(BUILD_DIR, "tilecrest.exe"))
+PROGRAM = "tilecrest.exe" if WINDOWS else "tilecrest"
+
+
+def native_path(path):
+    """A host path as the game names it."""
+    return "Z:" + path.replace("/", "\\") if WINDOWS else path
 SCREEN_W, SCREEN_H = 800, 600
 BAND_TOP = 556  # the score band below the board, where the turn arrow swings at every tick
 START = ["........", "........", "........", "...RB...", "...BR...", "........", "........", "........"]
@@ -42,10 +49,10 @@ def square(name):
 
 
 @functools.lru_cache(maxsize=None)
-def artwork(name, where="center"):
-    """A pixel of one of the game's pictures as (r, g, b): its centre, or the corner that
+def artwork(name, where="center", build=BUILD_DIR):
+    """A pixel of one of the pictures of `build` as (r, g, b): its centre, or the corner that
     `where` names as an ImageMagick gravity ("southeast")."""
-    path = os.path.join(BUILD_DIR, "data", "bitmaps", name)
+    path = os.path.join(build, "data", "bitmaps", name)
     command = ["convert", path, "-gravity", where, "-crop", "1x1+0+0", "-depth", "8", "rgb:-"]
     return tuple(subprocess.run(command, check=True, capture_output=True).stdout[:3])
 
@@ -86,30 +93,12 @@ class Shot:
         return self.pixel(x * self.width // SCREEN_W, y * self.height // SCREEN_H)
 
 
-class Game:
-    """A private copy of build/tilecrest and its data, or `executable` (a path, or a command
-    found on the PATH of `env`, the extra environment where None removes a variable) started
-    from `start_dir`. `log_dir`: where reversi.log is expected (the starting folder by
-    default); `patience` scales every wait."""
+class Server:
+    """A private Xvfb for one or more runs of the game, and the harness's own connection `x`.
+    Terminated (as by ctest on a time-out) it still leaves nothing behind."""
 
-    def __init__(self, executable=None, start_dir=None, wrapper=(), patience=1, env=None,
-                 log_dir=None):
-        self.root = tempfile.mkdtemp(prefix="tilecrest-e2e-")
-        if executable is None:
-            install = os.path.join(self.root, "install")
-            shutil.copytree(os.path.join(BUILD_DIR, "data"), os.path.join(install, "data"),
-                            ignore=shutil.ignore_patterns("CMakeFiles", "Makefile", "*.cmake"))
-            executable = shutil.copy2(os.path.join(BUILD_DIR, PROGRAM), install)
-        self.executable, self.install = executable, os.path.dirname(executable)
-        self.start_dir = start_dir or os.path.join(self.root, "start")
-        os.makedirs(self.start_dir, exist_ok=True)
-        self.log_dir = log_dir or self.start_dir
-        self.wrapper = EMULATOR + list(wrapper)
-        self.patience, self.extra_env = patience * SLOWER, env or {}
-        self.process = self.window = self.frame = self._x = None
-
-    # -- lifetime: never leaves a process behind ----------------------------------------
     def __enter__(self):
+        signal.signal(signal.SIGTERM, lambda *_: sys.exit("terminated"))
         read_fd, write_fd = os.pipe()  # Xvfb picks a free display and writes its number here
         self.xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
@@ -117,15 +106,44 @@ class Game:
             pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_fd)
         with os.fdopen(read_fd) as pipe:
-            self.display_name = ":" + pipe.readline().strip()
+            self.name = ":" + pipe.readline().strip()
+        self.x = display.Display(self.name)
         return self
 
-    @property
-    def x(self):
-        """The harness's own X connection, opened at first use: after the game's start-up."""
-        if self._x is None:
-            self._x = display.Display(self.display_name)
-        return self._x
+    def __exit__(self, *_):
+        self.x.close()
+        self.xvfb.terminate()
+        self.xvfb.wait()
+
+
+class Game:
+    """A private copy of `program` (build/tilecrest by default) and the data of `build`, or
+    `executable` (a path, or a command on the PATH of `env`, the extra environment where None
+    removes a variable), started from `start_dir` in `server` or a server of its own; reversi.log
+    is expected in `log_dir` (by default the starting folder); `patience` scales every wait."""
+
+    def __init__(self, executable=None, start_dir=None, wrapper=(), patience=1, env=None,
+                 log_dir=None, server=None, build=BUILD_DIR, program=None):
+        self.root = tempfile.mkdtemp(prefix="tilecrest-e2e-")
+        if executable is None:
+            install = os.path.join(self.root, "install")
+            shutil.copytree(os.path.join(build, "data"), os.path.join(install, "data"),
+                            ignore=shutil.ignore_patterns("CMakeFiles", "Makefile", "*.cmake"))
+            executable = shutil.copy2(program or os.path.join(build, PROGRAM), install)
+        self.executable, self.install, self.build = executable, os.path.dirname(executable), build
+        self.start_dir = start_dir or os.path.join(self.root, "start")
+        os.makedirs(self.start_dir, exist_ok=True)
+        self.log_dir = log_dir or self.start_dir
+        self.wrapper = EMULATOR + list(wrapper)
+        self.patience, self.extra_env = patience * SLOWER, env or {}
+        self.server, self.own_server = server or Server(), server is None
+        self.process = self.window = self.frame = None
+
+    # -- lifetime: never leaves a process behind ----------------------------------------
+    def __enter__(self):
+        if self.own_server:
+            self.server.__enter__()
+        return self
 
     def __exit__(self, kind, value, trace):
         if kind and self.running():
@@ -135,27 +153,22 @@ class Game:
             if self.process.poll() is None:
                 self.process.kill()
             self.process.wait()
-        if self._x is not None:
-            self._x.close()
-        self.xvfb.terminate()
-        self.xvfb.wait()
+        if self.own_server:
+            self.server.__exit__(kind, value, trace)
         if kind or os.environ.get("TILECREST_E2E_KEEP"):
             print("the run's log, output and last screen are kept in", self.root)
         else:
             shutil.rmtree(self.root, ignore_errors=True)
 
     def env(self):
-        env = dict(os.environ, DISPLAY=self.display_name, NO_AT_BRIDGE="1", GDK_BACKEND="x11",
+        env = dict(os.environ, DISPLAY=self.server.name, NO_AT_BRIDGE="1", GDK_BACKEND="x11",
                    **self.extra_env)
         return {name: value for name, value in env.items() if value is not None}
 
     def start(self):
-        command, env = self.wrapper + [self.executable], self.env()
-        if EMULATOR and "LD_PRELOAD" in env:  # a preload for the game, not for qemu itself
-            command[len(EMULATOR):len(EMULATOR)] = ["-E", "LD_PRELOAD=" + env.pop("LD_PRELOAD")]
         with open(os.path.join(self.root, "output.txt"), "wb") as output:
-            self.process = subprocess.Popen(command, cwd=self.start_dir, env=env, stdout=output,
-                                            stderr=subprocess.STDOUT)
+            self.process = subprocess.Popen(self.wrapper + [self.executable], cwd=self.start_dir,
+                                            env=self.env(), stdout=output, stderr=subprocess.STDOUT)
 
     def running(self):
         return self.process is not None and self.process.poll() is None
@@ -183,26 +196,15 @@ class Game:
 
     def find_window(self, title):
         found = self.xdotool("search", "--onlyvisible", "--name", "^%s$" % title, check=False).split()
-        return self.x.create_resource_object("window", int(found[0])) if found else None
-
-    def wait_started(self, timeout=30):
-        """Waits until the log shows "Game Setup complete", the last line of a start-up that
-        succeeded (at once when the log cannot be written)."""
-        path = os.path.join(self.log_dir, "reversi.log")
-
-        def complete():
-            if os.path.isdir(path):
-                return True
-            with open(path) as f:
-                return "\tGame Setup complete\n" in f.read()
-
-        self.wait_until(complete, "the log shows the start-up complete", timeout)
+        return self.server.x.create_resource_object("window", int(found[0])) if found else None
 
     def wait_ready(self, timeout=30):
-        """Waits for the end of the start-up, the window and its first frame of the start
-        position: only then do the event queue and the timer exist, and input sent earlier
-        would be lost."""
-        self.wait_started(timeout)
+        """Waits for the log's "Game Setup complete" (no wait when the log cannot be written),
+        the window and its first frame of the start position: only then do the event queue and
+        the timer exist, and input sent earlier would be lost."""
+        path = os.path.join(self.log_dir, "reversi.log")
+        complete = lambda: os.path.isdir(path) or "\tGame Setup complete\n" in open(path).read()
+        self.wait_until(complete, "the log shows the start-up complete", timeout)
         self.frame = self.wait_until(lambda: self.find_window("Tilecrest"), "the window shows", timeout)
         # Wine draws into a child of the window, inside a 2-pixel edge; X11 into the window.
         self.window = (self.frame.query_tree().children or [self.frame])[0]
@@ -210,7 +212,8 @@ class Game:
 
     def board(self):
         """The board on screen, a row of "R" (red), "B" (blue) and "." (no disk) per rank."""
-        shot, red, blue = Shot(self.window), artwork("red_disk.png"), artwork("blue_disk.png")
+        shot, red, blue = (Shot(self.window), artwork("red_disk.png", build=self.build),
+                           artwork("blue_disk.png", build=self.build))
         disk = lambda colour: "R" if near(colour, red) else "B" if near(colour, blue) else "."
         return ["".join(disk(shot.at(*square(c + r))) for c in "abcdefgh") for r in "12345678"]
 
@@ -225,7 +228,7 @@ class Game:
         while it is enabled, and "Quit Game"; 0 waits for a box to close. A button is a band
         of the centre colour of an enabled face: plain, hovered or pressed."""
         x0, y0, x1, y1 = BUTTON_REGIONS[where]
-        faces = {artwork(name) for name in ("button.png", "button_hover.png", "button_push.png")}
+        faces = {artwork(name, build=self.build) for name in ("button.png", "button_hover.png", "button_push.png")}
         centres = []
 
         def shown():
@@ -262,18 +265,17 @@ class Game:
 
         self.wait_until(lambda: not self.running() or ticked(), "the game ticks", while_running=False)
 
-    def click_in(self, window, x, y, hold=None):
+    def press(self, x, y):
         """A press and a release at (x, y) in the window's own pixels, each held until the game
-        has ticked twice, or `hold` seconds for a native box, which sees every event."""
-        settle = (lambda: time.sleep(hold)) if hold else self.ticks
-        self.xdotool("mousemove", "--window", window.id, x, y, "mousedown", 1)
-        settle()
+        has ticked twice."""
+        self.xdotool("mousemove", "--window", self.window.id, x, y, "mousedown", 1)
+        self.ticks()
         self.xdotool("mouseup", 1)
-        settle()  # the release must be seen before the mouse moves on
+        self.ticks()  # the release must be seen before the mouse moves on
 
     def click(self, x, y):
         g = self.window.get_geometry()
-        self.click_in(self.window, x * g.width // SCREEN_W, y * g.height // SCREEN_H)
+        self.press(x * g.width // SCREEN_W, y * g.height // SCREEN_H)
 
     def park(self):
         """Moves the mouse to the bottom left corner, where nothing can be hovered."""
@@ -287,10 +289,17 @@ class Game:
 
     def play_c5_and_quit(self):
         """Red plays c5 with a click, then Ctrl+X quits; returns the exit status."""
-        self.click(*square("c5"))
-        self.wait_board(lambda board: board[4] == "..RRR...", "a click plays c5")
+        self.play(["c5"])
         self.ctrl_x()
         return self.wait_exit()
+
+    def play(self, names):
+        """Clicks the squares one after another, each once its disk shows, and parks the mouse."""
+        for name in names:
+            c, r = "abcdefgh".index(name[0]), int(name[1]) - 1
+            self.click(*square(name))
+            self.wait_until(lambda: self.board()[r][c] != ".", "a click plays " + name)
+        self.park()
 
     def resize(self, width, height):
         """Makes the drawing width by height, the window moved to the screen's top left corner
@@ -298,27 +307,31 @@ class Game:
         outer, inner = self.frame.get_geometry(), self.window.get_geometry()
         self.frame.configure(x=0, y=0, width=width + outer.width - inner.width,
                              height=height + outer.height - inner.height)
-        self.x.sync()
+        self.server.x.sync()
 
     def request_close(self):
-        """WM_DELETE_WINDOW, which a window manager sends for the close button."""
-        protocols, delete = (self.x.intern_atom(name) for name in ("WM_PROTOCOLS", "WM_DELETE_WINDOW"))
-        event = protocol.event.ClientMessage(window=self.frame, client_type=protocols,
+        """WM_DELETE_WINDOW, which a window manager sends for the close button, to the game's
+        window."""
+        window = self.frame
+        protocols, delete = (self.server.x.intern_atom(name) for name in ("WM_PROTOCOLS", "WM_DELETE_WINDOW"))
+        event = protocol.event.ClientMessage(window=window, client_type=protocols,
                                              data=(32, [delete, X.CurrentTime, 0, 0, 0]))
-        self.frame.send_event(event, event_mask=X.NoEventMask)
-        self.x.sync()
+        window.send_event(event, event_mask=X.NoEventMask)
+        self.server.x.sync()
 
     def close_native_boxes(self, title, count):
-        """Clicks `count` native (GTK) boxes titled `title` that show one after another, each
-        until that very box has closed; the game's window does not tick behind them."""
+        """Clicks the button of `count` native boxes titled `title` that show one after another,
+        each until that very box has closed (the button may be laid out only after the box
+        shows); the game's window does not tick behind them."""
         for _ in range(count):
             box = self.wait_until(lambda: self.find_window(title), "a box titled %r shows" % title, 30)
 
-            def closed():  # the button may be laid out only after the box shows
-                if str(box.id) not in self.xdotool("search", "--onlyvisible", "--name", "^%s$" % title, check=False).split():
+            def closed():
+                if getattr(self.find_window(title), "id", None) != box.id:
                     return True
-                g = box.get_geometry()
-                self.click_in(box, g.width // 2, g.height - 18, hold=0.2)
+                g = box.get_geometry()  # one button, centred along the bottom
+                self.xdotool("mousemove", "--window", box.id, g.width // 2, g.height - 18, "click", 1,
+                             check=False)
 
             self.wait_until(closed, "the box %r closes" % title, 30, while_running=False)
 

@@ -14,19 +14,18 @@ STAMP = r" [ \d]\d:\d\d:\d\d[ap]\.m\.  [ \d]\d/\d\d/\d{4}"  # stands for @ in ex
 
 def expected_log():
     """The lines of a normal run's log, tabs included; # stands for a number and @ for a local
-    time. The pictures and frames are the ones the asset tables name, in their order."""
-    with open(os.path.join(os.path.dirname(__file__), "..", "..", "app", "AssetTables.h")) as f:
-        tables = f.read()
-    bitmaps = re.findall(r'ENTRY_LOAD, "([^"]+)"', tables)
-    frames = re.findall(r'RES_\w+, "(data/[^"]+)"', tables)
+    time. The pictures and frames load in the asset manifest's order."""
+    bitmaps = "icon mouse wood grid_alpha grid_numeric cell red_disk blue_disk select highlight digits score arrow"
+    frames = "message button button_push button_hover button_disabled".split()
     lines = ["------- Compiled Mode: Release --------", "", RULE, " Log opened: @", RULE, "App started",
              "\tAllegro Library initialized", "\t\tMouse initialized", "\t\tKeyboard initialized",
              "\tImage addon initialized", "\tFont addon initialized", "\t\tTTF addon initialized",
              "\tPrimitives addon initialized", "\t", "\t", "\tTimer initialized",
              "\tDisplay 800x600 initialized", '\tBitmap "data/bitmaps/loading.png" loaded',
              "\tBitmap destroyed", "\tBitmap 800x600 created", "\tBitmap 800x600 created"]
-    lines += ['\tBitmap "data/bitmaps/%s" loaded' % name for name in bitmaps]
-    for path in frames:
+    lines += ['\tBitmap "data/bitmaps/%s.png" loaded' % name for name in bitmaps.split()]
+    for name in frames:
+        path = "data/bitmaps/%s.png" % name
         lines += ['\tNine patch created from file: "%s"' % path, '\t\tBitmap "%s" loaded' % path]
         lines += ["\t\tBitmap #x# created"] * 9 + ["\t\tBitmap destroyed", "\t\t-------- success"]
     lines += ["\tMouse cursor created", "\tEvent queue created", "\tGame Object created",

@@ -1,76 +1,97 @@
 #!/usr/bin/python3
 """usage: tools/frames/pixels.py OLD NEW [--keep FOLDER]
 
-Takes two builds through every screen state the mouse can reach and compares them exactly
-(compare -metric AE). The turn arrow swings, so a state is captured as a burst of frames
-covering its whole swing; it matches when every frame of one burst is in the other (on a
-loaded machine a burst may miss one). Exits 1 when a state differs."""
+Takes two builds through every screen state the mouse can reach, driven by the end-to-end
+tests' harness, and compares them exactly (compare -metric AE). The turn arrow swings, so a
+state is captured as a burst of frames covering its whole swing; it matches when every frame
+of one burst is in the other (on a loaded machine a burst may miss one). Exits 1 when a state
+differs."""
 
 import argparse
+import hashlib
 import os
 import subprocess
 import sys
 import tempfile
 import time
 
-from drive import BUTTONS, FULL_GAME, PARK, SQUARE, Run, Tool, box_buttons, click_box
+from cost import FULL_GAME  # which puts the end-to-end tests' harness on the path
+from harness import Game, Server, Shot
 
 
-def press(run, place, name):
+def press(game, place, name):
     """Hovers and then presses a button or square, yielding both states, and releases the
     press over nothing, which clicks nothing."""
-    run.move(*place)
+    game.xdotool("mousemove", "--window", game.window.id, *place)
     yield name + " hovered"
-    run.xdo("mousedown", 1)
+    game.xdotool("mousedown", 1)
     yield name + " pressed"
-    run.move(*PARK)
-    run.xdo("mouseup", 1)
+    game.park()
+    game.xdotool("mouseup", 1)
+    game.ticks()  # the release must be seen before the next press
 
 
-def tour(run):
+def click_box(game, place, count_after):
+    """Clicks a place that opens a box with `count_after` buttons, or closes it (0); parks."""
+    game.click(*place)
+    game.park()
+    return game.buttons(count_after, "box")
+
+
+def tour(game):
     """Takes a started game through every state a player can reach, yielding each state's name
     once it is on screen."""
-    run.move(*PARK)
+    game.park()
     yield "start"
-    yield from press(run, BUTTONS["new"], "New Game")
-    yield from press(run, SQUARE(2, 4), "a legal square")
-    run.play([(2, 4)])
-    run.move(*PARK)
+    yield from press(game, game.buttons(2, "column")[0], "New Game")
+    yield from press(game, (44 + 64 * 2 + 32, 44 + 64 * 4 + 32), "a legal square")
+    game.play(["c5"])
     yield "a move played, Undo Move enabled"
-    yield from press(run, BUTTONS["undo"], "Undo Move")
-    click_box(run, BUTTONS["new"], 2)
+    new, undo, quit = game.buttons(3, "column")
+    yield from press(game, undo, "Undo Move")
+    box = click_box(game, new, 2)
     yield "new game box"
-    yield from press(run, box_buttons(run, 2)[0], "new game box Yes")
-    click_box(run, box_buttons(run, 2)[0], 3)
+    yield from press(game, box[0], "new game box Yes")
+    box = click_box(game, box[0], 3)
     yield "opponent box"
-    yield from press(run, box_buttons(run, 3)[1], "opponent box Computer")
-    click_box(run, box_buttons(run, 3)[1], 0)
+    yield from press(game, box[1], "opponent box Computer")
+    click_box(game, box[1], 0)
     yield "a game against the computer"
     # The banner shows only while the computer searches, for a frame that a loaded machine
     # skips (the ticks queued meanwhile run back to back): not captured.
-    run.play([(2, 4)])
+    game.play(["c5"])
     yield "the computer's reply"
-    click_box(run, BUTTONS["quit"], 2)
+    box = click_box(game, game.buttons(3, "column")[2], 2)
     yield "quit box"
-    yield from press(run, box_buttons(run, 2)[1], "quit box No")
-    click_box(run, box_buttons(run, 2)[1], 0)
+    yield from press(game, box[1], "quit box No")
+    click_box(game, box[1], 0)
     for width, height in ((1000, 700), (400, 600), (800, 600)):
-        run.xdo("windowsize", run.window.id, width, height)
-        run.tool.wait(lambda: run.window.get_geometry().width == width, "the resize")
+        game.xdotool("windowsize", game.window.id, width, height)
+        game.wait_until(lambda: game.window.get_geometry().width == width, "the resize")
         time.sleep(0.5)
         yield "window %dx%d" % (width, height)
-    click_box(run, BUTTONS["new"], 2)
-    click_box(run, box_buttons(run, 2)[0], 3)
-    click_box(run, box_buttons(run, 3)[0], 0)
-    run.play(FULL_GAME[:59])
-    run.move(*PARK)
+    box = click_box(game, game.buttons(3, "column")[0], 2)
+    box = click_box(game, box[0], 3)
+    click_box(game, box[0], 0)
+    game.play(FULL_GAME[:59])
     yield "a nearly full board"
-    run.play(FULL_GAME[59:])
-    run.move(*PARK)
-    box_buttons(run, 2)
+    game.play(FULL_GAME[59:])
+    box = game.buttons(2, "box")
     yield "winner box over a full board"
-    click_box(run, box_buttons(run, 2)[0], 3)
+    click_box(game, box[0], 3)
     yield "opponent box after a finished game"
+
+
+def burst(game, seconds=3, want=()):
+    """Distinct frames shown over more than one swing of the arrow, by hash; on a loaded
+    machine a swing's frame can be missed, so it goes on for up to 10 s while frames of
+    `want` are missing."""
+    frames, start = {}, time.monotonic()
+    while time.monotonic() < start + seconds or (not frames.keys() >= set(want) and
+                                                 time.monotonic() < start + 10):
+        data = Shot(game.window).data
+        frames.setdefault(hashlib.sha1(data).hexdigest(), data)
+    return frames
 
 
 def save(frame, width, height, path):
@@ -83,21 +104,23 @@ def ae(a, b):
     return int(float(result.stderr.split()[0]))
 
 
-def pixels(tool, old, new, keep):
+def pixels(server, old, new, keep):
     shots = {}
     for build in (old, new):
         states = shots[build] = {}
-        run = Run(tool, build, drop="fonts/arlrdbd.ttf")  # start-up fails after the loading picture
-        tool.wait(lambda: tool.find("Warning"), "the error box")
-        states["loading picture"] = (run.burst(want=shots[old].get("loading picture", ({},))[0]),
-                                     run.window.get_geometry())
-        run.close()
-        tool.wait(lambda: not tool.find("Warning"), "the error box to close")
-        run = Run(tool, build).ready()
-        for state in tour(run):
-            time.sleep(1)
-            states[state] = (run.burst(want=shots[old].get(state, ({},))[0]), run.window.get_geometry())
-        run.close()
+        with Game(server=server, build=build) as game:  # start-up fails after the loading picture
+            os.remove(os.path.join(game.install, "data/fonts/arlrdbd.ttf"))
+            game.start()
+            game.window = game.wait_until(lambda: game.find_window("Warning") and game.find_window("Tilecrest"), "the box")
+            states["loading picture"] = (burst(game, want=shots[old].get("loading picture", ({},))[0]),
+                                         game.window.get_geometry())
+        game.wait_until(lambda: not game.find_window("Warning"), "the error box to close", while_running=False)
+        with Game(server=server, build=build) as game:
+            game.start()
+            game.wait_ready()
+            for state in tour(game):
+                time.sleep(1)
+                states[state] = (burst(game, want=shots[old].get(state, ({},))[0]), game.window.get_geometry())
     failed = 0
     for number, state in enumerate(shots[old]):
         (a, g), (b, _) = shots[old][state], shots[new].get(state, ({}, None))
@@ -125,7 +148,7 @@ if __name__ == "__main__":
     args = parser.parse_args()
     keep = args.keep or tempfile.mkdtemp(prefix="tilecrest-pixels-")
     os.makedirs(keep, exist_ok=True)
-    with Tool() as tool:
-        failed = pixels(tool, args.old, args.new, keep)
+    with Server() as server:
+        failed = pixels(server, os.path.abspath(args.old), os.path.abspath(args.new), keep)
     print("pictures in", keep)
     sys.exit(1 if failed else 0)
