@@ -79,7 +79,7 @@ class BrokenInstallTest(unittest.TestCase):
         for fail in (None, "al_create_timer"):
             program = SEAMED if fail else None  # the game itself for the run that succeeds
             with self.subTest(fail), Game(server=self.server, program=program, env=dict(TILECREST_FAIL=fail)) as game:
-                log = native_path(os.path.join(os.path.realpath(game.start_dir), "reversi.log"))
+                log = os.path.join(os.path.realpath(game.start_dir), "reversi.log")
                 os.mkdir(log)
                 game.start()
                 if not fail:
@@ -90,7 +90,7 @@ class BrokenInstallTest(unittest.TestCase):
                 game.close_native_boxes("Warning", 1)
                 self.assertEqual(game.wait_exit(), 255)
                 expected = "tilecrest: start-up failed (Timer failed to initialize!); %s could not be written\n"
-                self.assertEqual(game.output(), expected % log)
+                self.assertEqual(game.output(), expected % native_path(log))
 
 
 if __name__ == "__main__":
