@@ -24,7 +24,7 @@ protected:
         al_set_target_bitmap(expected);
         al_draw_bitmap_region(dLibrary::bitmapResource(RES_WOOD), x, y, w, h, 0, 0, 0);
         al_draw_bitmap_region(dLibrary::bitmapResource(id), sx, sy, w, h, 0, 0, 0);
-        EXPECT_EQ(differingPixels(frame, x, y, expected, 0, 0, w, h), 0);
+        EXPECT_EQ(differingPixels(frame, x, y, expected, 0, 0, w, h), 0) << id << " at " << x;
         al_destroy_bitmap(expected);
     }
     // Whether the computer's banner shows: the middle of the frame differs from the same
@@ -40,35 +40,13 @@ protected:
         al_destroy_bitmap(shown);
         return differs;
     }
-    // The left edges between x0 and x1 at which the frame shows square `cell` of the row of
-    // squares in picture `id` in the band below the board (y 556 to 600): wherever each of its
-    // opaque pixels is. It must be centred in the band, any odd pixel below.
-    std::vector<int> shownInBand(int id, int cell, int x0, int x1) {
-        ALLEGRO_BITMAP* picture = dLibrary::bitmapResource(id);
-        const int side = al_get_bitmap_height(picture);
-        std::vector<std::pair<int, int>> opaque;
-        for (int j = 0; j < side; ++j)
-            for (int i = 0; i < side; ++i)
-                if ((pixelAt(picture, cell * side + i, j) & 255) == 255) opaque.push_back({i, j});
-        std::vector<int> places;
-        for (int y = 556; y + side <= 600; ++y) {
-            for (int x = x0; x + side <= x1; ++x) {
-                bool shown = !opaque.empty();
-                for (auto it = opaque.begin(); shown && it != opaque.end(); ++it)
-                    shown = pixelAt(frame, x + it->first, y + it->second) ==
-                            pixelAt(picture, cell * side + it->first, it->second);
-                if (!shown) continue;
-                places.push_back(x);
-                const int above = y - 556, below = 600 - y - side;
-                EXPECT_TRUE(below == above || below == above + 1) << above << " above, " << below;
-            }
-        }
-        return places;
-    }
     static int size(int id, bool width = false) {
         ALLEGRO_BITMAP* bitmap = dLibrary::bitmapResource(id);
         return width ? al_get_bitmap_width(bitmap) : al_get_bitmap_height(bitmap);
     }
+    // The top of a picture `height` high centred in the band below the board (y 556 to 600),
+    // any odd pixel below.
+    static int bandTop(int height) { return 556 + (44 - height) / 2; }
 
     ALLEGRO_BITMAP* frame = al_create_bitmap(LAYOUT_SCREEN_WIDTH, LAYOUT_SCREEN_HEIGHT);
 };
@@ -83,32 +61,27 @@ float luminance(ALLEGRO_COLOR c) {
 
 }  // namespace
 
-TEST_F(Frame, ShowsEachSidesLabelAndTwoDigitCountInGroupsSymmetricAboutTheBoardsCentre) {
-    const int digit = size(RES_DIGITS), label = size(RES_SCORE);
+// Each side's group in the band is its label, 4 pixels and two digits; Red's starts at 48 and
+// Blue's ends at 552, either side of the board's centre line x = 300. The letters stand above
+// the board and the numbers left of it, centred on their squares, the strips ending 8 pixels
+// before the board.
+TEST_F(Frame, ShowsTheScoreInGroupsSymmetricAboutTheBoardsCentreAndTheCoordinatesOnTheirSquares) {
+    const int digit = size(RES_DIGITS), label = size(RES_SCORE), blue = 552 - 2 * digit - 4 - label;
     game->redCount = 64;
     game->blueCount = 1;  // with its leading zero
     render();
-    // Each group is its label, 4 pixels and two digits; Red's starts at 48 and Blue's ends at
-    // 552, either side of the board's centre line x = 300.
-    using Places = std::vector<int>;
-    EXPECT_EQ(shownInBand(RES_SCORE, 0, 0, 300), Places{48});
-    EXPECT_EQ(shownInBand(RES_DIGITS, 6, 0, 300), Places{48 + label + 4});
-    EXPECT_EQ(shownInBand(RES_DIGITS, 4, 0, 300), Places{48 + label + 4 + digit});
-    EXPECT_EQ(shownInBand(RES_SCORE, 1, 300, 800), Places{552 - 2 * digit - 4 - label});
-    EXPECT_EQ(shownInBand(RES_DIGITS, 0, 300, 800), Places{552 - 2 * digit});
-    EXPECT_EQ(shownInBand(RES_DIGITS, 1, 300, 800), Places{552 - digit});
-}
-
-TEST_F(Frame, ShowsTheLettersAboveAndTheNumbersLeftOfTheBoardCentredOnTheirSquares) {
-    render();
+    expectShown(RES_SCORE, 0, 0, label, label, 48, bandTop(label));
+    expectShown(RES_SCORE, label, 0, label, label, blue, bandTop(label));
+    for (const auto& [cell, x] : {std::pair{6, 48 + label + 4},
+                                  {4, 48 + label + 4 + digit},
+                                  {0, 552 - 2 * digit},
+                                  {1, 552 - digit}})
+        expectShown(RES_DIGITS, cell * digit, 0, digit, digit, x, bandTop(digit));
     const int width = size(RES_GRID_NUMERIC, true), height = size(RES_GRID_ALPHA);
-    const int stripEnd = 36;  // the strips end 8 pixels before the board
     for (int i = 0; i < 8; ++i) {
-        SCOPED_TRACE("glyph " + std::to_string(i));
         const int centre = LAYOUT_BOARD_LEFT + LAYOUT_SQUARE_SIZE * i + LAYOUT_SQUARE_SIZE / 2;
-        expectShown(RES_GRID_ALPHA, width * i, 0, width, height, centre - width / 2,
-                    stripEnd - height);
-        expectShown(RES_GRID_NUMERIC, 0, height * i, width, height, stripEnd - width,
+        expectShown(RES_GRID_ALPHA, width * i, 0, width, height, centre - width / 2, 36 - height);
+        expectShown(RES_GRID_NUMERIC, 0, height * i, width, height, 36 - width,
                     centre - height / 2);
     }
 }
@@ -135,25 +108,18 @@ TEST_F(Frame, ShowsTheBannerOnlyWhileTheComputerIsAboutToMove) {
     EXPECT_FALSE(bannerShown()) << "over the opponent choice of a finished game";
 }
 
+// Its place is just left of the label of the side to move (of Blue's when the arrow is as
+// wide as a digit, as the artwork's is), centred in the band.
 TEST_F(Frame, TheArrowSwingsEightPixelsLeftFromBesideTheLabelOfTheSideToMove) {
-    // The labels where the frame shows them; the arrow's place is just left of the label of
-    // the side to move (of Blue's when the arrow is as wide as a digit, as the artwork's is).
-    const int arrowWidth = size(RES_ARROW, true);
-    ASSERT_EQ(arrowWidth, size(RES_DIGITS));
-    render();
-    for (const int cell : {0, 1}) {
-        SCOPED_TRACE(cell ? "Blue" : "Red");
-        const std::vector<int> labels = shownInBand(RES_SCORE, cell, 0, 800);
-        ASSERT_EQ(labels.size(), 1u);
+    const int arrow = size(RES_ARROW, true), label = size(RES_SCORE);
+    ASSERT_EQ(arrow, size(RES_DIGITS));
+    for (const int right : {48 - arrow, 552 - 3 * arrow - 4 - label}) {
         std::vector<int> places{game->turnArrow.x};
         for (int i = 0; i < 17; ++i, tick()) places.push_back(game->turnArrow.x);
         EXPECT_LT(places[2], places[1]) << "it swings left first";
-        const int right = labels[0] - arrowWidth;
         EXPECT_EQ(*std::max_element(places.begin() + 1, places.end()), right);
         EXPECT_EQ(*std::min_element(places.begin(), places.end()), right - 8);
-        const int above = game->turnArrow.y - 556,
-                  below = 600 - game->turnArrow.y - size(RES_ARROW);
-        EXPECT_TRUE(below == above || below == above + 1) << "centred in the band";
+        EXPECT_EQ(game->turnArrow.y, bandTop(size(RES_ARROW)));
         clickSquare(2, 4);
         tick();
     }
@@ -196,9 +162,8 @@ TEST(SharedTexture, HoldsEveryPictureTheFramesDrawWithTheFilesOwnPixels) {
         SCOPED_TRACE(entry->fileName);
         dLibrary::dNinePatch* fresh = dLibrary::dNinePatch::createFromFile(entry->fileName);
         ASSERT_NE(fresh, nullptr);
-        for (int i = 0; i < 9; ++i) {
+        for (int i = 0; i < 9; ++i)
             expectMoved(dLibrary::ninePatchResource(entry->id).pieces[i], fresh->pieces[i], true);
-        }
         ++objectsFreed;
         delete fresh;
     }

@@ -11,10 +11,6 @@ bool onBoard(int column, int row) {
     return column >= 0 && column < 8 && row >= 0 && row < 8;
 }
 
-int read(const Board& board, int column, int row) {
-    return board.rows[row] >> (14 - 2 * column) & 3;
-}
-
 // Line 0 to 7 as a step: the 3 by 3 neighbourhood read row by row, without its centre.
 int step(int line, bool down) {
     return (down ? (line + (line >= 4)) / 3 : (line + (line >= 4)) % 3) - 1;
@@ -36,15 +32,13 @@ RulesModel RulesModel::picture(const std::vector<std::string>& rows) {
 
 RulesModel RulesModel::of(const Board& board) {
     RulesModel model;
-    for (int r = 0; r < 8; ++r)
-        for (int c = 0; c < 8; ++c) model.squares[r][c] = read(board, c, r) % 3;
+    for (int s = 0; s < 64; ++s) model.squares[s / 8][s % 8] = squareAt(board, s % 8, s / 8) % 3;
     return model;
 }
 
 int RulesModel::enclosed(int column, int row, int side, int line) const {
     const int dx = step(line, false), dy = step(line, true);
-    int run = 1;
-    for (; onBoard(column + run * dx, row + run * dy); ++run) {
+    for (int run = 1; onBoard(column + run * dx, row + run * dy); ++run) {
         const int square = squares[row + run * dy][column + run * dx];
         if (square != opponent(side)) return square == side ? run - 1 : 0;
     }
@@ -69,9 +63,9 @@ int RulesModel::flippingLines(int column, int row, int side) const {
 
 std::vector<Move> RulesModel::legalSquares(int side) const {
     std::vector<Move> legal;
-    for (int r = 0; r < 8; ++r)
-        for (int c = 0; c < 8; ++c)
-            if (flippingLines(c, r, side) > 0) legal.push_back({uint8_t(c), uint8_t(r)});
+    for (int s = 0; s < 64; ++s)
+        if (flippingLines(s % 8, s / 8, side) > 0)
+            legal.push_back({uint8_t(s % 8), uint8_t(s / 8)});
     return legal;
 }
 
@@ -82,72 +76,62 @@ void RulesModel::play(int column, int row, int side) {
 
 int RulesModel::count(int side) const {
     int disks = 0;
-    for (const auto& row : squares)
-        for (const int square : row) disks += square == side;
+    for (int s = 0; s < 64; ++s) disks += squares[s / 8][s % 8] == side;
     return disks;
 }
 
 int RulesModel::evaluate(int side) const {
     int difference = 0;
-    for (int r = 0; r < 8; ++r)
-        for (int c = 0; c < 8; ++c)
-            difference += squares[r][c] == side ? WEIGHTS[r][c]
-                          : squares[r][c]       ? -WEIGHTS[r][c]
-                                                : 0;
+    for (int s = 0; s < 64; ++s) {
+        const int square = squares[s / 8][s % 8];
+        difference += square == side ? WEIGHTS[s / 8][s % 8] : square ? -WEIGHTS[s / 8][s % 8] : 0;
+    }
     if (!legalSquares(side).empty()) return difference;
     return difference > 0 ? 10000 : difference < 0 ? -10000 : 0;
 }
 
 Move RulesModel::computerMove(int side, uint64_t& nodes) const {
     Move best = NoMove;
-    int bestScore = -9999;
-    for (const Move& move : legalSquares(side)) {
-        RulesModel next = *this;
-        next.play(move.column, move.row, side);
-        ++nodes;
-        const int score = next.minimax(opponent(side), false, 0, nodes);
-        if (score > bestScore) bestScore = score, best = move;
-    }
+    minimax(side, true, -1, nodes, &best);
     return best;
 }
 
-int RulesModel::minimax(int side, bool computerToMove, int depth, uint64_t& nodes) const {
+int RulesModel::minimax(int side, bool computerToMove, int depth, uint64_t& nodes,
+                        Move* best) const {
     const int sign = computerToMove ? 1 : -1;
     if (depth == 5) return sign * evaluate(side);
     const std::vector<Move> moves = legalSquares(side);
     if (moves.empty()) return sign * evaluate(side);
-    int best = -sign * 9999;
+    int bestScore = -sign * 9999;
     for (const Move& move : moves) {
         RulesModel next = *this;
         next.play(move.column, move.row, side);
         ++nodes;
-        const int score = next.minimax(opponent(side), !computerToMove, depth + 1, nodes);
-        if (computerToMove ? score > best : score < best) best = score;
+        const int score = next.minimax(opponent(side), !computerToMove, depth + 1, nodes, nullptr);
+        if (computerToMove ? score > bestScore : score < bestScore) {
+            bestScore = score;
+            if (best) *best = move;
+        }
     }
-    return best;
+    return bestScore;
 }
 
 Board RulesModel::board(int sideToMove) const {
     Board board{};
-    for (int r = 0; r < 8; ++r) {
-        for (int c = 0; c < 8; ++c) {
-            const int value = squares[r][c]                     ? squares[r][c]
-                              : flippingLines(c, r, sideToMove) ? 3
-                                                                : 0;
-            board.rows[r] = uint16_t(board.rows[r] | value << (14 - 2 * c));
-        }
+    for (int s = 0; s < 64; ++s) {
+        const int c = s % 8, r = s / 8, mark = flippingLines(c, r, sideToMove) ? LegalMark : 0;
+        setSquare(board, c, r, squares[r][c] ? squares[r][c] : mark);
     }
     return board;
 }
 
 std::string RulesModel::differenceFrom(const Board& other, int sideToMove) const {
     const Board expected = board(sideToMove);
-    for (int square = 0; square < 64; ++square) {
-        const int c = square % 8, r = square / 8;
-        if (read(other, c, r) != read(expected, c, r))
-            return std::string{char('a' + c), char('1' + r)} + " holds " +
-                   std::to_string(read(other, c, r)) + " for " +
-                   std::to_string(read(expected, c, r));
+    for (int s = 0; s < 64; ++s) {
+        const int held = squareAt(other, s % 8, s / 8), wanted = squareAt(expected, s % 8, s / 8);
+        if (held != wanted)
+            return std::string{char('a' + s % 8), char('1' + s / 8)} + " holds " +
+                   std::to_string(held) + " for " + std::to_string(wanted);
     }
     return "";
 }

@@ -16,7 +16,7 @@ public:
     static RulesModel picture(const std::vector<std::string>& rows);
     // The disks of a board; legal-move marks count as empty squares.
     static RulesModel of(const Board& board);
-    static int opponent(int side) { return 3 - side; }  // Red (1) and Blue (2) alternate
+    static int opponent(int side) { return 3 - side; }
 
     // How many opponent disks `side` at (column, row) encloses along `line`, 0 to 7: up-left, up,
     // up-right, left, right, down-left, down, down-right.
@@ -31,9 +31,9 @@ public:
     // The computer's evaluation for `side`, the side to move: the weighted sums' difference,
     // or, when `side` cannot move and the game ends, 10000, -10000 or 0 by its sign.
     int evaluate(int side) const;
-    // The computer player's move for `side`: six plies of minimax without pruning, the
-    // computer's candidates in row-major order, the first of equal scores kept, NoMove when
-    // none scores above -9999. Adds every move played in the search to `nodes`.
+    // The computer player's move: six plies of minimax without pruning, the candidates in
+    // row-major order, the first of equal scores kept, NoMove when none scores above -9999.
+    // Adds every move played in the search to `nodes`.
     Move computerMove(int side, uint64_t& nodes) const;
 
     // The board the product must hold for this position with the marks of `sideToMove`, and
@@ -42,8 +42,9 @@ public:
     std::string differenceFrom(const Board& board, int sideToMove) const;
 
 private:
-    // The computer's score with `side` to move after `depth` plies of the search.
-    int minimax(int side, bool computerToMove, int depth, uint64_t& nodes) const;
+    // The computer's score with `side` to move after `depth` plies; at depth -1, the
+    // computer's own choice, whose move goes to `best`.
+    int minimax(int side, bool computerToMove, int depth, uint64_t& nodes, Move* best) const;
 
     int squares[8][8] = {};  // [row][column]: 0 empty, 1 Red, 2 Blue
 };

@@ -4,14 +4,12 @@
 
 #if TILECREST_LOAD_ARTWORK
 #include "app/AssetManifest.h"
+#else
+constexpr int32_t (*loadResources)() = nullptr;
 #endif
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-#if TILECREST_LOAD_ARTWORK
     ::testing::AddGlobalTestEnvironment(new AllegroEnvironment(loadResources));
-#else
-    ::testing::AddGlobalTestEnvironment(new AllegroEnvironment);
-#endif
     return RUN_ALL_TESTS();
 }
