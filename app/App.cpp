@@ -184,7 +184,13 @@ int32_t App::init() {
 // For whoever started the game from a terminal, where the box may not show (no display) and
 // the log lies elsewhere. Any other step that fails names itself in the last line it logged.
 void App::reportFailure() const {
-    const std::string& step = failedStep.empty() ? gLog.lastLine() : failedStep;
+    std::string step = failedStep.empty() ? gLog.lastLine() : failedStep;
+    // Without a display to connect to (no DISPLAY, or a server that is gone) Allegro still
+    // starts, and its mouse is the first step to fail: the log's line would send the user
+    // looking at the mouse. Allegro then also reports no screen at all.
+    if (al_is_system_installed() && !al_is_mouse_installed() && al_get_num_video_adapters() == 0) {
+        step = "no display found to open the window on";
+    }
     std::fprintf(stderr,
                  gLog.isOpen() ? "tilecrest: start-up failed (%s); see %s\n"
                                : "tilecrest: start-up failed (%s); %s could not be written\n",

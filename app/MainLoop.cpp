@@ -30,16 +30,20 @@ void App::mainLoop() {
 
 // Composes the frame on the fixed 800 by 600 screen bitmap and stretches it over the
 // whole window, whatever its current size. While the window has the screen's own size the
-// frame is drawn straight into it: the same pixels, without a second full-frame pass.
+// frame is drawn straight into it: the same pixels, without a second full-frame pass. That
+// holds only where the window keeps 8 bits per channel: on fewer (a 16-bit display) every
+// blended layer would be rounded to the window's precision, not the finished frame once.
 void App::redraw() {
     ALLEGRO_BITMAP* screen = static_cast<ALLEGRO_BITMAP*>(dLibrary::getData(RES_SCREEN));
     const int width = al_get_bitmap_width(screen), height = al_get_bitmap_height(screen);
     const int windowWidth = al_get_display_width(display);
     const int windowHeight = al_get_display_height(display);
-    const bool stretched = windowWidth != width || windowHeight != height;
-    al_set_target_bitmap(stretched ? screen : al_get_backbuffer(display));
+    bool composed = windowWidth != width || windowHeight != height;
+    for (int channel : {ALLEGRO_RED_SIZE, ALLEGRO_GREEN_SIZE, ALLEGRO_BLUE_SIZE})
+        composed = composed || al_get_display_option(display, channel) < 8;
+    al_set_target_bitmap(composed ? screen : al_get_backbuffer(display));
     game->draw();
-    if (stretched) {
+    if (composed) {
         al_set_target_backbuffer(display);
         al_draw_scaled_bitmap(screen, 0, 0, width, height, 0, 0, windowWidth, windowHeight, 0);
     }

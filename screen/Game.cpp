@@ -18,15 +18,6 @@ const char* const TEXT_CONFIRM_NEW_GAME =
     "Are you sure that you want to stop\nthis game and start another?";
 const char* const TEXT_CONFIRM_QUIT = "Are you sure that you want to quit the application?";
 
-void storeMousePosition(const ALLEGRO_MOUSE_EVENT& mouse) {
-    input.mouseX = static_cast<int32_t>(mouse.x * input.scaleX);
-    input.mouseY = static_cast<int32_t>(mouse.y * input.scaleY);
-}
-
-void setMouseButton(const ALLEGRO_MOUSE_EVENT& mouse, bool down) {
-    if (mouse.button < 8) input.mouseButtons[mouse.button] = down;
-}
-
 bool askNative(ALLEGRO_DISPLAY* display, const char* title, const char* text) {
     return al_show_native_message_box(display, title, "Are you sure?", text, nullptr,
                                       ALLEGRO_MESSAGEBOX_YES_NO) == 1;
@@ -98,24 +89,19 @@ void Game::handleEvent(const ALLEGRO_EVENT& event) {
     switch (event.type) {
         case ALLEGRO_EVENT_KEY_DOWN:
         case ALLEGRO_EVENT_KEY_UP:
-            if (event.keyboard.keycode > 0 && event.keyboard.keycode < ALLEGRO_KEY_MAX) {
-                input.keys[event.keyboard.keycode] = event.type == ALLEGRO_EVENT_KEY_DOWN;
-            }
+            input.setKey(event.keyboard.keycode, event.type == ALLEGRO_EVENT_KEY_DOWN);
             break;
         case ALLEGRO_EVENT_MOUSE_AXES:
         case ALLEGRO_EVENT_MOUSE_ENTER_DISPLAY:
-            storeMousePosition(event.mouse);
+            input.moveMouse(event.mouse.x, event.mouse.y);
             break;
         case ALLEGRO_EVENT_MOUSE_BUTTON_DOWN:
-            storeMousePosition(event.mouse);
-            setMouseButton(event.mouse, true);
-            break;
         case ALLEGRO_EVENT_MOUSE_BUTTON_UP:
-            storeMousePosition(event.mouse);
-            setMouseButton(event.mouse, false);
+            input.setMouseButton(event.mouse.button, event.type == ALLEGRO_EVENT_MOUSE_BUTTON_DOWN,
+                                 event.mouse.x, event.mouse.y);
             break;
         case ALLEGRO_EVENT_MOUSE_LEAVE_DISPLAY:
-            storeMousePosition(event.mouse);
+            input.moveMouse(event.mouse.x, event.mouse.y);
             redraw = true;
             break;
         case ALLEGRO_EVENT_TIMER:
@@ -142,6 +128,7 @@ void Game::update() {
         enterState();
         return;
     }
+    input.beginTick();
     turnArrow.update(sideToMove);
     if (computerToMove()) playComputerMove();
     updateHover();

@@ -7,6 +7,7 @@ import os
 import pathlib
 import re
 import subprocess
+import types
 import unittest
 
 from harness import BUILD_DIR, Game, Server, counts, native_path
@@ -91,6 +92,15 @@ class BrokenInstallTest(unittest.TestCase):
                 self.assertEqual(game.wait_exit(), 255)
                 expected = "tilecrest: start-up failed (Timer failed to initialize!); %s could not be written\n"
                 self.assertEqual(game.output(), expected % native_path(log))
+
+    def test_without_a_display_standard_error_says_so_and_the_log_names_the_mouse(self):
+        nowhere = types.SimpleNamespace(name="")  # an empty DISPLAY: Xlib finds no server
+        with Game(server=nowhere) as game:
+            game.start()
+            self.assertEqual(game.wait_exit(), 255)
+            self.assertIn("\t\tMouse failed to initialize!", game.log())
+            log = os.path.join(os.path.realpath(game.start_dir), "reversi.log")
+            self.assertEqual(game.output(), "tilecrest: start-up failed (no display found to open the window on); see %s\n" % log)
 
 
 if __name__ == "__main__":

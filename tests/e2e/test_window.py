@@ -1,10 +1,10 @@
 """The frame stretched over a resized window and a click mapped back through it, in a run
-without the optional loading picture."""
+without the optional loading picture; the click and Ctrl+X are sent with no hold."""
 
 import os
 import unittest
 
-from harness import START, Game, Shot, artwork, counts, near
+from harness import START, Game, Shot, artwork, counts, near, square
 
 
 class WindowTest(unittest.TestCase):
@@ -22,7 +22,12 @@ class WindowTest(unittest.TestCase):
             corner, frame = Shot(game.window).pixel(1199, 749), artwork("wood.png", "southeast")
             self.assertTrue(near(corner, frame), "the frame reaches the corner: %s" % (corner,))
 
-            self.assertEqual(game.play_c5_and_quit(), 0)  # the click at window (306, 415)
+            # A click and Ctrl+X with no hold: each press and its release reach the game at once.
+            x, y = square("c5")
+            game.xdotool("mousemove", "--window", game.window.id, x * 3 // 2, y * 5 // 4, "click", 1)
+            game.wait_board(lambda board: board[4] == "..RRR...", "the click at window (306, 415) plays c5")
+            game.xdotool("key", "ctrl+x")
+            self.assertEqual(game.wait_exit(), 0)
             self.assertEqual(*counts(game.log()), "objects created and freed")
 
 

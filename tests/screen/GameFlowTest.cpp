@@ -1,4 +1,5 @@
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -95,6 +96,47 @@ TEST_F(GameFlow, WhileABoxIsOpenTheBoardIgnoresClicksTheComputerWaitsAndOnlyCtrl
     send(ALLEGRO_EVENT_KEY_DOWN, ALLEGRO_KEY_X);
     tick();
     EXPECT_EQ(game->enteredState, STATE_QUIT);
+}
+
+// A press and its release that both arrive between two ticks (a fast click, a tap, a burst
+// replayed by a remote desktop): the next tick sees the press where it was made, the tick after
+// sees the release, so it clicks only on the element it was pressed on. Keys likewise.
+TEST_F(GameFlow, APressAndReleaseBetweenTwoTicksAreSeenByTheNextTwo) {
+    const auto cell = [this]() -> Object* { return &game->cells[8 * 4 + 2]; };  // c5, Red's move
+    const auto quit = [this]() -> Object* { return &game->buttons[ACTION_QUIT_GAME]; };
+    const auto no = [] { return topBox().back(); };  // of the quit box
+    const struct {
+        int32_t request;  // a box asked for first
+        std::function<Object*()> pressed, released;
+        std::function<bool()> acted;
+    } cases[] = {{STATE_PLAYING, cell, quit,
+                  [this] { return game->history.size() || game->state != STATE_PLAYING; }},
+                 {STATE_PLAYING, cell, cell, [this] { return game->history.size() == 1; }},
+                 {STATE_PLAYING, quit, quit, [this] { return game->state == STATE_CONFIRM_QUIT; }},
+                 {STATE_CONFIRM_QUIT, no, no, [] { return layerDepth() == 0; }}};
+    for (const auto& c : cases) {
+        game->state = c.request;
+        openBox();
+        const Object *from = c.pressed(), *to = c.released();
+        moveTo(from->x + from->width / 2, from->y + from->height / 2);
+        tick();
+        press();
+        moveTo(to->x + to->width / 2, to->y + to->height / 2);
+        release();
+        tick();
+        EXPECT_FALSE(c.acted()) << &c - cases << ": the tick that sees the press";
+        tick();
+        EXPECT_EQ(c.acted(), from == to) << &c - cases;
+    }
+    tick();  // back in the game after the box
+    // Ctrl+X as a tool types it: Ctrl is let go first, and a tick may fall between the presses.
+    send(ALLEGRO_EVENT_KEY_DOWN, ALLEGRO_KEY_LCTRL);
+    tick();
+    send(ALLEGRO_EVENT_KEY_DOWN, ALLEGRO_KEY_X);
+    send(ALLEGRO_EVENT_KEY_UP, ALLEGRO_KEY_LCTRL);
+    send(ALLEGRO_EVENT_KEY_UP, ALLEGRO_KEY_X);
+    tick();
+    EXPECT_EQ(game->enteredState, STATE_QUIT) << "Ctrl+X typed in one burst";
 }
 
 TEST_F(Elements, HoldTheirLeftAndTopEdgesSquaresOnlyWhileMarkedAndAreNeverHoveredDisabled) {

@@ -39,9 +39,13 @@ protected:
     void beforeTick() override {
         game->redraw = false;  // as the main loop draws the frame between ticks
         last = now();
-        // A box button pressed at an earlier tick and released over itself is clicked now.
+        // A box button pressed at an earlier tick and released over itself is clicked now. The
+        // tick reads the input as beginTick leaves it (a release held back goes then).
+        const Input events = input;
+        input.beginTick();
         Object* under = objectUnderMouse();
         const bool click = wasPressed && !input.mouseButtons[1] && under == pressedObject;
+        input = events;
         const bool boxButton = under && under->kind == KIND_BUTTON && layerDepth() > 0;
         answer = click && boxButton ? static_cast<Button*>(under)->label : "";
     }
