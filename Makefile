@@ -94,12 +94,12 @@ test-cross: deps
 	@JOBS=$(JOBS) bash tools/cross/run-tests $(ARCH)
 
 # The game for 64-bit Windows, cross-built with MinGW-w64 in build-windows against libraries
-# built once into /opt/tilecrest-cross/windows (tools/windows): the whole suite under Wine in
-# Xvfb, and the zip a player unzips, build-windows/tilecrest-VERSION-win64.zip.
+# built once into /opt/tilecrest-cross/windows (packaging/windows): the zip a player unzips,
+# build-windows/tilecrest-VERSION-win64.zip, and the whole suite under Wine in Xvfb.
 .PHONY: test-windows package-windows
 
 test-windows:
 	@JOBS=$(JOBS) bash tools/windows/run-tests
 
 package-windows:
-	@JOBS=$(JOBS) bash tools/windows/package
+	@JOBS=$(JOBS) bash packaging/windows/package

@@ -1,8 +1,8 @@
 # 64-bit Windows with Debian's MinGW-w64 cross compiler (make test-windows, make
 # package-windows). The posix thread model: GCC 12's win32 model has no std::thread.
-# Allegro, libpng and FreeType come from the cache that tools/windows/build-libs fills;
+# Allegro, libpng and FreeType come from the cache that packaging/windows/build-libs fills;
 # programs that the build or the tests run (the artwork generator, the test programs) go
-# through Wine (tools/windows/wine-run). Allegro's own Toolchain-mingw.cmake targets 32-bit
+# through Wine (packaging/windows/wine-run). Allegro's own Toolchain-mingw.cmake targets 32-bit
 # Windows only.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
@@ -16,7 +16,7 @@ endif()
 if(NOT TILECREST_WINDOWS_LIBS)
   set(TILECREST_WINDOWS_LIBS /opt/tilecrest-cross/windows)
 endif()
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/windows/wine-run)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../packaging/windows/wine-run)
 
 # Libraries, headers and packages of the target only (the cache, then the compiler's own
 # folder); programs (python3, the tests' helpers) of the host.

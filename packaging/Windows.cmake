@@ -1,4 +1,4 @@
-# The Windows game as one folder, which tools/windows/package zips (make package-windows):
+# The Windows game as one folder, which packaging/windows/package zips (make package-windows):
 #
 #   tilecrest.exe         a GUI program carrying the game's icon
 #   *.dll                 Allegro's (libpng, FreeType and zlib inside) and GCC's runtime
@@ -17,8 +17,8 @@ add_custom_command(
   OUTPUT ${generated}/tilecrest.ico
   COMMAND ${CMAKE_COMMAND} -E make_directory ${generated}/icons
   COMMAND tilecrest-artwork --icons ${generated}/icons ${sizes}
-  COMMAND ${TILECREST_ROOT}/tools/windows/make-ico ${generated}/tilecrest.ico ${icons}
-  DEPENDS tilecrest-artwork ${TILECREST_ROOT}/tools/windows/make-ico
+  COMMAND ${TILECREST_ROOT}/packaging/windows/make-ico ${generated}/tilecrest.ico ${icons}
+  DEPENDS tilecrest-artwork ${TILECREST_ROOT}/packaging/windows/make-ico
   COMMENT "Drawing the icon of the .exe"
   VERBATIM)
 add_custom_target(tilecrest_ico DEPENDS ${generated}/tilecrest.ico)

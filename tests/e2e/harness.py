@@ -26,7 +26,7 @@ BUILD_DIR = os.path.abspath(os.environ.get("TILECREST_BUILD_DIR") or
 # starts and ticks several times slower, so every wait is that much longer.
 EMULATOR = os.environ.get("TILECREST_EMULATOR", "").split()
 SLOWER = 5 if EMULATOR else 1
-# The Windows build's game runs under Wine (tools/windows/wine-run), and names its files on
+# The Windows build's game runs under Wine (packaging/windows/wine-run), and names its files on
 # drive Z:, which Wine maps to the host's root.
 WINDOWS = os.path.exists(os.path.join(BUILD_DIR, "tilecrest.exe"))
 PROGRAM = "tilecrest.exe" if WINDOWS else "tilecrest"
