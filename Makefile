@@ -33,7 +33,7 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 clean:
-	rm -rf $(BUILD) build-asan build-clang build-arm64 build-s390x
+	rm -rf $(BUILD) build-asan build-clang build-arm64 build-s390x build-windows
 
 # The game with its menu entry, icons, metainfo and manual page under $(PREFIX), staged
 # under $(DESTDIR) when it is set. The list of installed files is kept for `make uninstall`
@@ -92,3 +92,14 @@ test-clang:
 # build-ARCH and run under qemu-user; installs the cross packages first (tools/cross).
 test-cross: deps
 	@JOBS=$(JOBS) bash tools/cross/run-tests $(ARCH)
+
+# The game for 64-bit Windows, cross-built with MinGW-w64 in build-windows against libraries
+# built once into /opt/tilecrest-cross/windows (packaging/windows): the zip a player unzips,
+# build-windows/tilecrest-VERSION-win64.zip, and the whole suite under Wine in Xvfb.
+.PHONY: test-windows package-windows
+
+test-windows:
+	@JOBS=$(JOBS) bash tools/windows/run-tests
+
+package-windows:
+	@JOBS=$(JOBS) bash packaging/windows/package

@@ -26,6 +26,15 @@ BUILD_DIR = os.path.abspath(os.environ.get("TILECREST_BUILD_DIR") or
 # starts and ticks several times slower, so every wait is that much longer.
 EMULATOR = os.environ.get("TILECREST_EMULATOR", "").split()
 SLOWER = 5 if EMULATOR else 1
+# The Windows build's game runs under Wine (packaging/windows/wine-run), and names its files on
+# drive Z:, which Wine maps to the host's root.
+WINDOWS = os.path.exists(os.path.join(BUILD_DIR, "tilecrest.exe"))
+PROGRAM = "tilecrest.exe" if WINDOWS else "tilecrest"
+
+
+def native_path(path):
+    """A host path as the game names it."""
+    return "Z:" + path.replace("/", "\\") if WINDOWS else path
 SCREEN_W, SCREEN_H = 800, 600
 BAND_TOP = 556  # the score band below the board, where the turn arrow swings at every tick
 START = ["........", "........", "........", "...RB...", "...BR...", "........", "........", "........"]
@@ -120,7 +129,7 @@ class Game:
             install = os.path.join(self.root, "install")
             shutil.copytree(os.path.join(build, "data"), os.path.join(install, "data"),
                             ignore=shutil.ignore_patterns("CMakeFiles", "Makefile", "*.cmake"))
-            executable = shutil.copy2(program or os.path.join(build, "tilecrest"), install)
+            executable = shutil.copy2(program or os.path.join(build, PROGRAM), install)
         self.executable, self.install, self.build = executable, os.path.dirname(executable), build
         self.start_dir = start_dir or os.path.join(self.root, "start")
         os.makedirs(self.start_dir, exist_ok=True)
@@ -128,7 +137,7 @@ class Game:
         self.wrapper = EMULATOR + list(wrapper)
         self.patience, self.extra_env = patience * SLOWER, env or {}
         self.server, self.own_server = server or Server(), server is None
-        self.process = self.window = None
+        self.process = self.window = self.frame = None
 
     # -- lifetime: never leaves a process behind ----------------------------------------
     def __enter__(self):
@@ -196,7 +205,9 @@ class Game:
         path = os.path.join(self.log_dir, "reversi.log")
         complete = lambda: os.path.isdir(path) or "\tGame Setup complete\n" in open(path).read()
         self.wait_until(complete, "the log shows the start-up complete", timeout)
-        self.window = self.wait_until(lambda: self.find_window("Tilecrest"), "the window shows", timeout)
+        self.frame = self.wait_until(lambda: self.find_window("Tilecrest"), "the window shows", timeout)
+        # Wine draws into a child of the window, inside a 2-pixel edge; X11 into the window.
+        self.window = (self.frame.query_tree().children or [self.frame])[0]
         self.wait_board(START, "the start position is drawn", timeout)
 
     def board(self):
@@ -289,10 +300,18 @@ class Game:
             self.wait_until(lambda: self.board()[r][c] != ".", "a click plays " + name)
         self.park()
 
+    def resize(self, width, height):
+        """Makes the drawing width by height, the window moved to the screen's top left corner
+        to stay whole on the screen: Windows centres it."""
+        outer, inner = self.frame.get_geometry(), self.window.get_geometry()
+        self.frame.configure(x=0, y=0, width=width + outer.width - inner.width,
+                             height=height + outer.height - inner.height)
+        self.server.x.sync()
+
     def request_close(self):
         """WM_DELETE_WINDOW, which a window manager sends for the close button, to the game's
         window."""
-        window = self.window
+        window = self.frame
         protocols, delete = (self.server.x.intern_atom(name) for name in ("WM_PROTOCOLS", "WM_DELETE_WINDOW"))
         event = protocol.event.ClientMessage(window=window, client_type=protocols,
                                              data=(32, [delete, X.CurrentTime, 0, 0, 0]))

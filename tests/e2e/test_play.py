@@ -46,8 +46,7 @@ class PlayTest(unittest.TestCase):
 
             # The frame stretched over a resized window, by different factors across and down so
             # that swapped or missing ones show; a click with no hold is mapped back through them.
-            game.window.configure(width=1200, height=750)
-            game.server.x.sync()
+            game.resize(1200, 750)
             game.wait_until(lambda: Shot(game.window).width == 1200 and game.board() == START,
                             "the board is drawn over the resized window")
             corner, frame = Shot(game.window).pixel(1199, 749), artwork("wood.png", "southeast")
@@ -56,8 +55,7 @@ class PlayTest(unittest.TestCase):
             game.xdotool("mousemove", "--window", game.window.id, x * 3 // 2, y * 5 // 4, "click", 1)
             red_c5 = START[:4] + ["..RRR..."] + START[5:]
             game.wait_board(red_c5, "Red's click at window (306, 415) plays c5 and flips d5")
-            game.window.configure(width=800, height=600)
-            game.server.x.sync()
+            game.resize(800, 600)
             game.wait_until(lambda: Shot(game.window).width == 800, "the window is 800 by 600 again")
 
             # Two people: the next click plays Blue, with its flips.
