@@ -244,8 +244,8 @@ class Game:
         self.wait_until(shown, "the %s shows %d buttons" % (where, count), timeout)
         return centres
 
-    # -- input: the game reads button and key levels once per tick, so each is held until
-    # the game has ticked at least twice -------------------------------------------------
+    # -- input: a click or a key with no hold, as a tool sends them, for the game loses no
+    # press; what comes next waits on what the click or key shows ------------------------
     def xdotool(self, *args, check=True):
         command = ["xdotool"] + [str(a) for a in args]
         return subprocess.run(command, env=self.env(), check=check, capture_output=True, text=True).stdout
@@ -265,24 +265,16 @@ class Game:
 
         self.wait_until(lambda: not self.running() or ticked(), "the game ticks", while_running=False)
 
-    def press(self, x, y):
-        """A press and a release at (x, y) in the window's own pixels, each held until the game
-        has ticked twice."""
-        self.xdotool("mousemove", "--window", self.window.id, x, y, "mousedown", 1)
-        self.ticks()
-        self.xdotool("mouseup", 1)
-        self.ticks()  # the release must be seen before the mouse moves on
-
     def click(self, x, y):
         g = self.window.get_geometry()
-        self.press(x * g.width // SCREEN_W, y * g.height // SCREEN_H)
+        self.xdotool("mousemove", "--window", self.window.id, x * g.width // SCREEN_W,
+                     y * g.height // SCREEN_H, "click", 1)
 
     def park(self):
         """Moves the mouse to the bottom left corner, where nothing can be hovered."""
         self.xdotool("mousemove", "--window", self.window.id, 2, self.window.get_geometry().height - 2)
 
     def ctrl_x(self):
-        """Typed as a tool types it, with no hold: the game loses no press."""
         self.park()  # keys go to the window under the pointer
         self.xdotool("key", "ctrl+x")
 

@@ -45,14 +45,13 @@ class PlayTest(unittest.TestCase):
             game.wait_ready()
 
             # The frame stretched over a resized window, by different factors across and down so
-            # that swapped or missing ones show; a click with no hold is mapped back through them.
+            # that swapped or missing ones show; a click is mapped back through them.
             game.resize(1200, 750)
             game.wait_until(lambda: Shot(game.window).width == 1200 and game.board() == START,
                             "the board is drawn over the resized window")
             corner, frame = Shot(game.window).pixel(1199, 749), artwork("wood.png", "southeast")
             self.assertTrue(near(corner, frame), "the frame reaches the corner: %s" % (corner,))
-            x, y = square("c5")
-            game.xdotool("mousemove", "--window", game.window.id, x * 3 // 2, y * 5 // 4, "click", 1)
+            game.click(*square("c5"))
             red_c5 = START[:4] + ["..RRR..."] + START[5:]
             game.wait_board(red_c5, "Red's click at window (306, 415) plays c5 and flips d5")
             game.resize(800, 600)
