@@ -11,6 +11,7 @@ install. So Xvfb runs with -noreset, and one server can serve many runs, one aft
 
 import functools
 import os
+import pathlib
 import shutil
 import signal
 import subprocess
@@ -203,7 +204,7 @@ class Game:
         the window and its first frame of the start position: only then do the event queue and
         the timer exist, and input sent earlier would be lost."""
         path = os.path.join(self.log_dir, "reversi.log")
-        complete = lambda: os.path.isdir(path) or "\tGame Setup complete\n" in open(path).read()
+        complete = lambda: os.path.isdir(path) or "\tGame Setup complete\n" in pathlib.Path(path).read_text()
         self.wait_until(complete, "the log shows the start-up complete", timeout)
         self.frame = self.wait_until(lambda: self.find_window("Tilecrest"), "the window shows", timeout)
         # Wine draws into a child of the window, inside a 2-pixel edge; X11 into the window.
