@@ -5,9 +5,6 @@
 #   data/                 the artwork, and the font itself under the name the game loads
 #   COPYING.txt           the game's licence, GPL-3.0-or-later
 #   licenses/             the licences of everything else inside
-set(generated ${CMAKE_CURRENT_BINARY_DIR})
-set(TILECREST_COMPONENT game)
-
 # The .exe's icon: the generated icon artwork in an .ico, as a resource that Explorer shows.
 # The window gets the same picture from the game itself (al_set_display_icon).
 set(sizes 16 24 32 48 64 128 256)
