@@ -99,7 +99,7 @@ test-cross: deps
 .PHONY: test-windows package-windows
 
 test-windows:
-	@JOBS=$(JOBS) bash tools/windows/run-tests
+	@JOBS=$(JOBS) bash tools/cross/run-tests windows
 
 package-windows:
 	@JOBS=$(JOBS) bash packaging/windows/package

@@ -1,15 +1,17 @@
-"""The installed game: `cmake --install` into a temporary prefix, and the .deb that CPack
-builds, checked by the desktop, AppStream and Debian validators. Each is started as a player
-starts it, by its command on the path from another folder (and by the menu entry's), played
-and quit with Ctrl+X."""
+"""The installed game: on Linux `cmake --install` into a temporary prefix, and the .deb that
+CPack builds, checked by the desktop, AppStream and Debian validators; on Windows the zip that
+make package-windows builds, unzipped. Each is started as a player starts it, by its command on
+the path from another folder (and by the menu entry's), played and quit with Ctrl+X."""
 
 import glob
 import os
+import struct
 import subprocess
 import tempfile
 import unittest
+import zipfile
 
-from harness import BUILD_DIR, Game, counts
+from harness import BUILD_DIR, WINDOWS, Game, counts
 
 APP_ID = "org.tilecrest.Tilecrest"
 
@@ -28,6 +30,9 @@ class InstallTest(unittest.TestCase):
             game.wait_ready()
             self.assertEqual(game.play_c5_and_quit(), 0)
             self.assertEqual(*counts(game.log()), "objects created and freed")
+            with open(os.path.join(game.log_dir, "reversi.log"), "rb") as f:
+                raw = f.read()
+            self.assertEqual(raw.count(b"\r\n"), raw.count(b"\n") if WINDOWS else 0, "CR LF on Windows only")
 
     def on_path(self, folder):
         return {"PATH": folder + os.pathsep + os.environ.get("PATH", "")}
@@ -41,6 +46,7 @@ class InstallTest(unittest.TestCase):
         self.assertIn(target, run("dpkg", "-L", "fonts-quicksand").stdout.split())
         return target
 
+    @unittest.skipIf(WINDOWS, "Windows has the zip")
     def test_prefix_install_validates_and_runs_from_the_path_and_the_menu(self):
         prefix = os.path.join(self.root, "prefix")
         run("cmake", "--install", BUILD_DIR, "--prefix", prefix, "--component", "game")
@@ -64,6 +70,7 @@ class InstallTest(unittest.TestCase):
                            log_dir=os.path.join(home, ".local", "state", "tilecrest"))
         self.assertFalse(os.path.exists(os.path.join(home, "reversi.log")))
 
+    @unittest.skipIf(WINDOWS, "Windows has the zip")
     def test_deb_is_lintian_clean_holds_only_the_game_and_runs_from_the_path(self):
         packages = os.path.join(self.root, "packages")
         run("cpack", "-G", "DEB", "-B", packages, cwd=BUILD_DIR)
@@ -83,6 +90,17 @@ class InstallTest(unittest.TestCase):
         os.makedirs(os.path.dirname(tree + font))
         os.symlink(font, tree + font)
         self.play_and_quit("tilecrest", env=self.on_path(os.path.join(tree, "usr", "games")))
+
+    @unittest.skipUnless(WINDOWS, "the zip is Windows's")
+    def test_the_windows_zip_runs_unzipped_from_another_folder_with_no_dll_but_its_own(self):
+        (path,) = glob.glob(os.path.join(BUILD_DIR, "tilecrest-*-win64.zip"))
+        zipfile.ZipFile(path).extractall(self.root)
+        (exe,) = glob.glob(os.path.join(self.root, "*", "tilecrest.exe"))
+        with open(exe, "rb") as f:
+            image = f.read(4096)
+        pe = struct.unpack_from("<I", image, 0x3C)[0]
+        self.assertEqual(struct.unpack_from("<H", image, pe + 0x5C)[0], 2, "a GUI program")
+        self.play_and_quit(exe, env={"WINEPATH": ""})
 
 
 if __name__ == "__main__":
