@@ -1,13 +1,7 @@
 """Runs the real tilecrest in a private Xvfb server, drives it with real X input (xdotool)
-and reads it back from the window's pixels, its log and its exit status. Positions are in the
-game's 800 by 600 screen coordinates, mapped onto the window at its current size. Every wait
-polls the window, the log or the process with a generous timeout, so a loaded machine only
-makes a run slower.
-
-An X server resets when its last client leaves and drops every connection still being set
-up; a game whose al_init connection is dropped runs without X, and its mouse then fails to
-install. So Xvfb runs with -noreset, and one server can serve many runs, one after another.
-"""
+and reads back the window's pixels, the log and the exit status. Positions are in the game's
+800 by 600 screen coordinates, mapped onto the window at its size. Every wait polls with a
+generous timeout, so a loaded machine only makes a run slower."""
 
 import functools
 import os
@@ -37,7 +31,6 @@ def native_path(path):
     """A host path as the game names it."""
     return "Z:" + path.replace("/", "\\") if WINDOWS else path
 SCREEN_W, SCREEN_H = 800, 600
-BAND_TOP = 556  # the score band below the board, where the turn arrow swings at every tick
 START = ["........", "........", "........", "...RB...", "...BR...", "........", "........", "........"]
 # Where buttons are looked for in the unscaled window: the column beside the board and the
 # message boxes' band.
@@ -102,6 +95,8 @@ class Server:
         signal.signal(signal.SIGTERM, lambda *_: sys.exit("terminated"))
         read_fd, write_fd = os.pipe()  # Xvfb picks a free display and writes its number here
         self.xvfb = subprocess.Popen(
+            # An X server that resets when its last client leaves drops the connections still
+            # being set up: a game's al_init would then run without X, and its mouse fail.
             ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
              "-noreset"],
             pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -118,10 +113,10 @@ class Server:
 
 
 class Game:
-    """A private copy of `program` (build/tilecrest by default) and the data of `build`, or
-    `executable` (a path, or a command on the PATH of `env`, the extra environment where None
-    removes a variable), started from `start_dir` in `server` or a server of its own; reversi.log
-    is expected in `log_dir` (by default the starting folder); `patience` scales every wait."""
+    """A private copy of `program` (build/tilecrest) with the data of `build`, or `executable`
+    (a path, or a command on the PATH of `env`, extra variables where None removes one), started
+    from `start_dir` in `server` or its own; reversi.log is expected in `log_dir` (by default the
+    starting folder); `patience` scales every wait."""
 
     def __init__(self, executable=None, start_dir=None, wrapper=(), patience=1, env=None,
                  log_dir=None, server=None, build=BUILD_DIR, program=None):
@@ -251,21 +246,6 @@ class Game:
         command = ["xdotool"] + [str(a) for a in args]
         return subprocess.run(command, env=self.env(), check=check, capture_output=True, text=True).stdout
 
-    def ticks(self, count=2):
-        """Returns once at least `count` ticks have run wholly after the call (each moves the
-        turn arrow and is followed by a frame: the score band changes count + 1 times), or
-        once the game has ended."""
-        seen = []
-
-        def ticked():
-            g = self.window.get_geometry()
-            top = BAND_TOP * g.height // SCREEN_H
-            band = self.window.get_image(0, top, g.width, g.height - top, X.ZPixmap, 0xFFFFFFFF).data
-            seen[len(seen):] = [] if seen and seen[-1] == band else [band]
-            return len(seen) > count + 1
-
-        self.wait_until(lambda: not self.running() or ticked(), "the game ticks", while_running=False)
-
     def click(self, x, y):
         g = self.window.get_geometry()
         self.xdotool("mousemove", "--window", self.window.id, x * g.width // SCREEN_W,
@@ -275,14 +255,10 @@ class Game:
         """Moves the mouse to the bottom left corner, where nothing can be hovered."""
         self.xdotool("mousemove", "--window", self.window.id, 2, self.window.get_geometry().height - 2)
 
-    def ctrl_x(self):
-        self.park()  # keys go to the window under the pointer
-        self.xdotool("key", "ctrl+x")
-
     def play_c5_and_quit(self):
         """Red plays c5 with a click, then Ctrl+X quits; returns the exit status."""
-        self.play(["c5"])
-        self.ctrl_x()
+        self.play(["c5"])  # which parks the mouse: keys go to the window under the pointer
+        self.xdotool("key", "ctrl+x")
         return self.wait_exit()
 
     def play(self, names):
@@ -302,13 +278,11 @@ class Game:
         self.server.x.sync()
 
     def request_close(self):
-        """WM_DELETE_WINDOW, which a window manager sends for the close button, to the game's
-        window."""
-        window = self.frame
+        """What a window manager sends for the close button: WM_DELETE_WINDOW."""
         protocols, delete = (self.server.x.intern_atom(name) for name in ("WM_PROTOCOLS", "WM_DELETE_WINDOW"))
-        event = protocol.event.ClientMessage(window=window, client_type=protocols,
+        event = protocol.event.ClientMessage(window=self.frame, client_type=protocols,
                                              data=(32, [delete, X.CurrentTime, 0, 0, 0]))
-        window.send_event(event, event_mask=X.NoEventMask)
+        self.frame.send_event(event, event_mask=X.NoEventMask)
         self.server.x.sync()
 
     def close_native_boxes(self, title, count):
@@ -329,9 +303,7 @@ class Game:
 
     def output(self):
         """What the game wrote on standard output and standard error."""
-        with open(os.path.join(self.root, "output.txt")) as f:
-            return f.read()
+        return pathlib.Path(self.root, "output.txt").read_text()
 
     def log(self):
-        with open(os.path.join(self.log_dir, "reversi.log")) as f:
-            return f.read().split("\n")
+        return pathlib.Path(self.log_dir, "reversi.log").read_text().split("\n")

@@ -16,19 +16,19 @@ import tempfile
 import time
 
 from cost import FULL_GAME  # which puts the end-to-end tests' harness on the path
-from harness import Game, Server, Shot
+from harness import START, Game, Server, Shot, square
 
 
-def press(game, place, name):
-    """Hovers and then presses a button or square, yielding both states, and releases the
-    press over nothing, which clicks nothing."""
+def press(game, place, name, shows):
+    """Hovers a button or square and holds the mouse button down on it, yielding both states;
+    the release clicks it, and once shows() holds, the mouse is parked."""
     game.xdotool("mousemove", "--window", game.window.id, *place)
     yield name + " hovered"
     game.xdotool("mousedown", 1)
     yield name + " pressed"
-    game.park()
     game.xdotool("mouseup", 1)
-    game.ticks()  # the release must be seen before the next press
+    game.wait_until(shows, "the click on " + name + " shows")
+    game.park()
 
 
 def click_box(game, place, count_after):
@@ -41,44 +41,39 @@ def click_box(game, place, count_after):
 def tour(game):
     """Takes a started game through every state a player can reach, yielding each state's name
     once it is on screen."""
+    box = lambda count: lambda: game.buttons(count, "box") is not None  # waits for a box, or none (0)
     game.park()
     yield "start"
-    yield from press(game, game.buttons(2, "column")[0], "New Game")
-    yield from press(game, (44 + 64 * 2 + 32, 44 + 64 * 4 + 32), "a legal square")
-    game.play(["c5"])
+    yield from press(game, square("c5"), "a legal square", lambda: game.board()[4][2] == "R")
     yield "a move played, Undo Move enabled"
     new, undo, quit = game.buttons(3, "column")
-    yield from press(game, undo, "Undo Move")
-    box = click_box(game, new, 2)
+    yield from press(game, undo, "Undo Move", lambda: game.board() == START)
+    yield from press(game, new, "New Game", box(2))
     yield "new game box"
-    yield from press(game, box[0], "new game box Yes")
-    box = click_box(game, box[0], 3)
+    yield from press(game, game.buttons(2, "box")[0], "new game box Yes", box(3))
     yield "opponent box"
-    yield from press(game, box[1], "opponent box Computer")
-    click_box(game, box[1], 0)
+    yield from press(game, game.buttons(3, "box")[1], "opponent box Computer", box(0))
     yield "a game against the computer"
     # The banner shows only while the computer searches, for a frame that a loaded machine
     # skips (the ticks queued meanwhile run back to back): not captured.
     game.play(["c5"])
     yield "the computer's reply"
-    box = click_box(game, game.buttons(3, "column")[2], 2)
+    buttons = click_box(game, quit, 2)
     yield "quit box"
-    yield from press(game, box[1], "quit box No")
-    click_box(game, box[1], 0)
+    yield from press(game, buttons[1], "quit box No", box(0))
     for width, height in ((1000, 700), (400, 600), (800, 600)):
         game.xdotool("windowsize", game.window.id, width, height)
         game.wait_until(lambda: game.window.get_geometry().width == width, "the resize")
         time.sleep(0.5)
         yield "window %dx%d" % (width, height)
-    box = click_box(game, game.buttons(3, "column")[0], 2)
-    box = click_box(game, box[0], 3)
-    click_box(game, box[0], 0)
+    buttons = click_box(game, new, 2)
+    click_box(game, click_box(game, buttons[0], 3)[0], 0)  # Yes, Human
     game.play(FULL_GAME[:59])
     yield "a nearly full board"
     game.play(FULL_GAME[59:])
-    box = game.buttons(2, "box")
+    buttons = game.buttons(2, "box")
     yield "winner box over a full board"
-    click_box(game, box[0], 3)
+    click_box(game, buttons[0], 3)
     yield "opponent box after a finished game"
 
 
