@@ -77,7 +77,7 @@ test-asan: deps
 # The end-to-end play session (tests/e2e/test_play.py) with the real $(BUILD)/tilecrest
 # under valgrind memcheck in Xvfb; the report is $(BUILD)/valgrind.log.
 valgrind: build
-	@/usr/bin/python3 tools/valgrind/run-valgrind $(BUILD)
+	@bash tools/valgrind/run-valgrind $(BUILD)
 
 # The whole suite, end-to-end tests included, built with clang in build-clang; a warning fails
 # the build.

@@ -17,8 +17,9 @@ from Xlib import X, display, error, protocol
 
 BUILD_DIR = os.path.abspath(os.environ.get("TILECREST_BUILD_DIR") or
                             os.path.join(os.path.dirname(__file__), "..", "..", "build"))
-# A cross build's game runs under its emulator (qemu-user), which ctest names here; it
-# starts and ticks several times slower, so every wait is that much longer.
+# A cross build's game runs under its emulator (qemu-user), which ctest names here, and
+# valgrind's under valgrind; it starts and ticks several times slower, so every wait is that
+# much longer.
 EMULATOR = os.environ.get("TILECREST_EMULATOR", "").split()
 SLOWER = 5 if EMULATOR else 1
 # The Windows build's game runs under Wine (packaging/windows/wine-run), and names its files on
@@ -116,10 +117,10 @@ class Game:
     """A private copy of `program` (build/tilecrest) with the data of `build`, or `executable`
     (a path, or a command on the PATH of `env`, extra variables where None removes one), started
     from `start_dir` in `server` or its own; reversi.log is expected in `log_dir` (by default the
-    starting folder); `patience` scales every wait."""
+    starting folder)."""
 
-    def __init__(self, executable=None, start_dir=None, wrapper=(), patience=1, env=None,
-                 log_dir=None, server=None, build=BUILD_DIR, program=None):
+    def __init__(self, executable=None, start_dir=None, env=None, log_dir=None, server=None,
+                 build=BUILD_DIR, program=None):
         self.root = tempfile.mkdtemp(prefix="tilecrest-e2e-")
         if executable is None:
             install = os.path.join(self.root, "install")
@@ -130,8 +131,7 @@ class Game:
         self.start_dir = start_dir or os.path.join(self.root, "start")
         os.makedirs(self.start_dir, exist_ok=True)
         self.log_dir = log_dir or self.start_dir
-        self.wrapper = EMULATOR + list(wrapper)
-        self.patience, self.extra_env = patience * SLOWER, env or {}
+        self.extra_env = env or {}
         self.server, self.own_server = server or Server(), server is None
         self.process = self.window = self.frame = None
 
@@ -163,7 +163,7 @@ class Game:
 
     def start(self):
         with open(os.path.join(self.root, "output.txt"), "wb") as output:
-            self.process = subprocess.Popen(self.wrapper + [self.executable], cwd=self.start_dir,
+            self.process = subprocess.Popen(EMULATOR + [self.executable], cwd=self.start_dir,
                                             env=self.env(), stdout=output, stderr=subprocess.STDOUT)
 
     def running(self):
@@ -177,7 +177,7 @@ class Game:
         """Polls condition() until it holds; fails when the game ends first (unless told not
         to). A window that changes while it is read, or a file not yet written, just counts as
         "not yet"."""
-        deadline = time.monotonic() + timeout * self.patience
+        deadline = time.monotonic() + timeout * SLOWER
         while time.monotonic() < deadline:
             if while_running and not self.running():
                 raise AssertionError("the game ended (status %s) before %s" % (self.process.poll(), what))
@@ -187,8 +187,8 @@ class Game:
                 result = None
             if result:
                 return result
-            time.sleep(0.1 * self.patience)
-        raise AssertionError("no sign within %d s that %s" % (timeout * self.patience, what))
+            time.sleep(0.1 * SLOWER)
+        raise AssertionError("no sign within %d s that %s" % (timeout * SLOWER, what))
 
     def find_window(self, title):
         found = self.xdotool("search", "--onlyvisible", "--name", "^%s$" % title, check=False).split()
