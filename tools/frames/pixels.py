@@ -1,13 +1,12 @@
 #!/usr/bin/python3
-"""usage: tools/frames/pixels.py OLD NEW [--keep FOLDER]
+"""usage: tools/frames/pixels.py OLD NEW
 
 Takes two builds through every screen state the mouse can reach, driven by the end-to-end
-tests' harness, and compares them exactly, byte for byte. The turn arrow swings, so a
-state is captured as a burst of frames covering its whole swing; it matches when every frame
-of one burst is in the other (on a loaded machine a burst may miss one). Exits 1 when a state
-differs, leaving a picture of it from each build in the --keep folder."""
+tests' harness, and compares them byte for byte. The turn arrow swings, so a state is a burst
+of frames over its whole swing; it matches when one burst holds only frames of the other (a
+loaded machine may miss one). Exits 1 when a state differs, leaving a picture of it from each
+build in the folder it names."""
 
-import argparse
 import hashlib
 import os
 import subprocess
@@ -89,51 +88,47 @@ def burst(game, seconds=3, want=()):
     return frames
 
 
-def save(frame, width, height, path):
-    subprocess.run(["convert", "-size", "%dx%d" % (width, height), "-depth", "8", "bgra:-", "-alpha", "off",
-                    path], input=frame, check=True)
-
-
 def pixels(server, old, new, keep):
     shots = {}
     for build in (old, new):
         states = shots[build] = {}
+
+        def capture(state):
+            want = shots[old].get(state, ({}, None))[0]
+            states[state] = burst(game, want=want), game.window.get_geometry()
+
         with Game(server=server, build=build) as game:  # start-up fails after the loading picture
             os.remove(os.path.join(game.install, "data/fonts/arlrdbd.ttf"))
             game.start()
             game.window = game.wait_until(lambda: game.find_window("Warning") and game.find_window("Tilecrest"), "the box")
-            states["loading picture"] = (burst(game, want=shots[old].get("loading picture", ({},))[0]),
-                                         game.window.get_geometry())
+            capture("loading picture")
         game.wait_until(lambda: not game.find_window("Warning"), "the error box to close", while_running=False)
         with Game(server=server, build=build) as game:
             game.start()
             game.wait_ready()
             for state in tour(game):
                 time.sleep(1)
-                states[state] = (burst(game, want=shots[old].get(state, ({},))[0]), game.window.get_geometry())
+                capture(state)
     failed = 0
     for number, (state, (a, g)) in enumerate(shots[old].items()):
-        b = shots[new].get(state, ({},))[0]
+        b = shots[new].get(state, ({}, None))[0]
         common = len(a.keys() & b.keys())
-        # A burst may still miss a swing's frame: then the one holds only frames of the other.
         ok = common > 0 and common == min(len(a), len(b))
         failed += not ok
         for name, frames in (("old", a), ("new", b)):
             if frames and not ok:  # one picture of each build, for a person to compare
-                save(next(iter(frames.values())), g.width, g.height, os.path.join(keep, "%02d-%s.png" % (number, name)))
+                subprocess.run(["convert", "-size", "%dx%d" % (g.width, g.height), "-depth", "8", "bgra:-",
+                                "-alpha", "off", os.path.join(keep, "%02d-%s.png" % (number, name))],
+                               input=next(iter(frames.values())), check=True)
         print("%-40s frames old %2d new %2d identical %2d%s" % (state, len(a), len(b), common, "" if ok else "  <- differs"))
     return failed
 
 
 if __name__ == "__main__":
-    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("old")
-    parser.add_argument("new")
-    parser.add_argument("--keep", help="where the compared pictures are written")
-    args = parser.parse_args()
-    keep = args.keep or tempfile.mkdtemp(prefix="tilecrest-pixels-")
-    os.makedirs(keep, exist_ok=True)
+    if len(sys.argv) != 3:
+        sys.exit(__doc__)
+    keep = tempfile.mkdtemp(prefix="tilecrest-pixels-")
     with Server() as server:
-        failed = pixels(server, os.path.abspath(args.old), os.path.abspath(args.new), keep)
+        failed = pixels(server, *map(os.path.abspath, sys.argv[1:]), keep)
     print("pictures in", keep)
     sys.exit(1 if failed else 0)
