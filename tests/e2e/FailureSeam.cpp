@@ -1,10 +1,7 @@
-// Linked into tilecrest-seamed, a copy of the game for the end-to-end tests, whose own calls to
-// the Allegro functions below are redirected here by the linker (--wrap, tests/e2e/CMakeLists.txt);
-// Allegro's calls to its own functions are not. The environment chooses what happens:
-//   TILECREST_FAIL=name   the game's first call to the Allegro function `name` fails (false or
-//                         null) without running
-//   TILECREST_BOXES=file  each native message box's title and heading are appended to `file`,
-//                         one box a line, before the box shows
+// Linked into tilecrest-seamed, the end-to-end tests' copy of the game, whose own calls to the
+// Allegro functions below the linker leads here (--wrap). The environment chooses what happens:
+//   TILECREST_FAIL=name   the first call to `name` fails (false or null) without running
+//   TILECREST_BOXES=file  each native box's title and heading are appended to `file`, a line each
 //   TILECREST_LEAK=1      one object more is counted as created, so the counts differ
 
 #include <cstdio>

@@ -114,10 +114,9 @@ class Server:
 
 
 class Game:
-    """A private copy of `program` (build/tilecrest) with the data of `build`, or `executable`
-    (a path, or a command on the PATH of `env`, extra variables where None removes one), started
-    from `start_dir` in `server` or its own; reversi.log is expected in `log_dir` (by default the
-    starting folder)."""
+    """A private copy of `program` (build/tilecrest) with the data of `build`, or `executable` (a
+    path, or a command on the PATH of `env`: extra variables, None removing one), started from
+    `start_dir` in `server` or its own; reversi.log is expected in `log_dir` (or `start_dir`)."""
 
     def __init__(self, executable=None, start_dir=None, env=None, log_dir=None, server=None,
                  build=BUILD_DIR, program=None):
@@ -174,9 +173,8 @@ class Game:
         return self.process.returncode
 
     def wait_until(self, condition, what, timeout=20, while_running=True):
-        """Polls condition() until it holds; fails when the game ends first (unless told not
-        to). A window that changes while it is read, or a file not yet written, just counts as
-        "not yet"."""
+        """Polls condition() until it holds; fails when the game ends first (unless told not to).
+        A window that changes while read, or a file not yet written, counts as "not yet"."""
         deadline = time.monotonic() + timeout * SLOWER
         while time.monotonic() < deadline:
             if while_running and not self.running():
@@ -195,9 +193,8 @@ class Game:
         return self.server.x.create_resource_object("window", int(found[0])) if found else None
 
     def wait_ready(self, timeout=30):
-        """Waits for the log's "Game Setup complete" (no wait when the log cannot be written),
-        the window and its first frame of the start position: only then do the event queue and
-        the timer exist, and input sent earlier would be lost."""
+        """Waits for the log's "Game Setup complete" (unless the log cannot be written), the window
+        and its start position: input sent before the event queue exists would be lost."""
         path = os.path.join(self.log_dir, "reversi.log")
         complete = lambda: os.path.isdir(path) or "\tGame Setup complete\n" in pathlib.Path(path).read_text()
         self.wait_until(complete, "the log shows the start-up complete", timeout)
@@ -219,10 +216,9 @@ class Game:
         return self.wait_until(lambda: test(board := self.board()) and board, what, timeout)
 
     def buttons(self, count, where, timeout=20):
-        """Waits until `count` enabled buttons show in BUTTON_REGIONS[where] and returns their
-        centres, top to bottom and left to right: the column shows "New Game", "Undo Move"
-        while it is enabled, and "Quit Game"; 0 waits for a box to close. A button is a band
-        of the centre colour of an enabled face: plain, hovered or pressed."""
+        """Waits until `count` enabled buttons show in BUTTON_REGIONS[where] (0: a box closed) and
+        returns their centres, top to bottom and left to right: the column's "New Game", "Undo
+        Move" while enabled, "Quit Game". A button is a band of an enabled face's centre colour."""
         x0, y0, x1, y1 = BUTTON_REGIONS[where]
         faces = {artwork(name, build=self.build) for name in ("button.png", "button_hover.png", "button_push.png")}
         centres = []
@@ -287,8 +283,7 @@ class Game:
 
     def close_native_boxes(self, title, count):
         """Clicks the button of `count` native boxes titled `title` that show one after another,
-        each until that very box has closed (the button may be laid out only after the box
-        shows); the game's window does not tick behind them."""
+        each until that very box has closed: its button may be laid out after the box shows."""
         for _ in range(count):
             box = self.wait_until(lambda: self.find_window(title), "a box titled %r shows" % title, 30)
 

@@ -27,10 +27,8 @@ int flippingPairs(const RulesModel& model, int side) {
 
 }  // namespace
 
-// Every operation on a board held against the model at every position of seeded random games.
-// What a Position does with them (moves, undos, counts, the winner) is held to the model
-// through the Game by RandomPlay; the perft and bench fingerprints of tests/data check the
-// search through the tool.
+// Every operation on a board held against the model at every position of seeded random games
+// (what a Position does with them is held to the model through the Game by RandomPlay).
 TEST(Rules, AgreeWithTheModelThroughRandomGames) {
     std::mt19937 random(7);
     const uint32_t alive = objectsCreated - objectsFreed;

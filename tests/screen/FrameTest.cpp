@@ -44,8 +44,7 @@ protected:
         ALLEGRO_BITMAP* bitmap = dLibrary::bitmapResource(id);
         return width ? al_get_bitmap_width(bitmap) : al_get_bitmap_height(bitmap);
     }
-    // The top of a picture `height` high centred in the band below the board (y 556 to 600),
-    // any odd pixel below.
+    // The top of a picture `height` high centred in the band below the board (y 556 to 600).
     static int bandTop(int height) { return 556 + (44 - height) / 2; }
 
     ALLEGRO_BITMAP* frame = al_create_bitmap(LAYOUT_SCREEN_WIDTH, LAYOUT_SCREEN_HEIGHT);
@@ -61,10 +60,9 @@ float luminance(ALLEGRO_COLOR c) {
 
 }  // namespace
 
-// Each side's group in the band is its label, 4 pixels and two digits; Red's starts at 48 and
-// Blue's ends at 552, either side of the board's centre line x = 300. The letters stand above
-// the board and the numbers left of it, centred on their squares, the strips ending 8 pixels
-// before the board.
+// Each side's group in the band is its label, 4 pixels and two digits, Red's from 48 and Blue's
+// to 552 about the board's centre x = 300. The letters above the board and the numbers left of
+// it are centred on their squares, the strips ending 8 pixels before the board.
 TEST_F(Frame, ShowsTheScoreInGroupsSymmetricAboutTheBoardsCentreAndTheCoordinatesOnTheirSquares) {
     const int digit = size(RES_DIGITS), label = size(RES_SCORE), blue = 552 - 2 * digit - 4 - label;
     game->redCount = 64;

@@ -34,8 +34,7 @@ protected:
         while (layerDepth() > 0) popLayer();  // nothing is left to delete: forgets the layers
     }
 
-    // A synthetic event: for a key `x` is the key code, otherwise a mouse position with the
-    // left button.
+    // A synthetic event: for a key `x` is the key code, else a position with the left button.
     void send(ALLEGRO_EVENT_TYPE type, int x = 0, int y = 0) {
         ALLEGRO_EVENT event{};
         event.type = type;

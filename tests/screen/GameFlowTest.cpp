@@ -6,13 +6,9 @@
 #include "tests/screen/GameFixture.h"
 #include "tests/support/RulesModel.h"
 
-namespace {
-
 using GameFlow = GameFixture;
 using Elements = GameFixture;
 using Lines = std::vector<std::string>;
-
-}  // namespace
 
 TEST_F(GameFlow, NoOrCancelKeepsTheOldGameAndItsOpponentAndYesToTheCloseButtonQuits) {
     clickSquare(2, 4);

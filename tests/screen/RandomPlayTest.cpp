@@ -10,11 +10,10 @@
 
 namespace {
 
-// Seeded random play through the real Game with synthetic events: clicks on squares and
-// buttons, undos, boxes and their answers, close requests, in sessions from set-up
-// to quit. After every tick the Game is held to its observable promises, judged with the rules
-// model. TILECREST_RANDOM_GAMES (default 1000) sets the number of games, TILECREST_RANDOM_SEED
-// (default 1) the seed.
+// Seeded random play through the real Game with synthetic events (clicks on squares, buttons
+// and boxes, close requests) in sessions from set-up to quit, the Game held to its promises
+// after every tick, judged with the rules model. TILECREST_RANDOM_GAMES (default 1000) sets
+// the number of games, TILECREST_RANDOM_SEED (default 1) the seed.
 class RandomPlay : public GameFixture {
 protected:
     struct Seen {

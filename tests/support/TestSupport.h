@@ -8,9 +8,8 @@
 
 #include "base/ObjectCounters.h"
 
-// Allegro and its addons without a display, so every bitmap is a memory bitmap. With a
-// loader (the asset manifest's loadResources), the build's real artwork is loaded into the
-// registry as the game loads it.
+// Allegro and its addons without a display, so every bitmap is a memory bitmap; with a loader
+// (the asset manifest's loadResources), the build's real artwork loaded as the game loads it.
 class AllegroEnvironment : public ::testing::Environment {
 public:
     explicit AllegroEnvironment(int32_t (*loader)() = nullptr) : loadArtwork(loader) {}
@@ -34,7 +33,6 @@ uint32_t pixelAt(ALLEGRO_BITMAP* bitmap, int x, int y);
 // A new memory bitmap painted pixel by pixel; the caller destroys it.
 ALLEGRO_BITMAP* paintedBitmap(int width, int height,
                               const std::function<uint32_t(int x, int y)>& colour);
-// The number of pixels of the w by h area at (x, y) of `picture` that differ from `expected`
-// at (ex, ey).
+// How many pixels of the w by h area at (x, y) of `picture` differ from `expected` at (ex, ey).
 int differingPixels(ALLEGRO_BITMAP* picture, int x, int y, ALLEGRO_BITMAP* expected, int ex, int ey,
                     int w, int h);
