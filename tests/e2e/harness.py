@@ -89,8 +89,8 @@ class Shot:
 
 
 class Server:
-    """A private Xvfb for one or more runs of the game, and the harness's own connection `x`.
-    Terminated (as by ctest on a time-out) it still leaves nothing behind."""
+    """A private Xvfb for runs of the game, with the harness's connection `x`; it leaves nothing
+    behind, even terminated (as by ctest on a time-out)."""
 
     def __enter__(self):
         signal.signal(signal.SIGTERM, lambda *_: sys.exit("terminated"))
@@ -236,8 +236,7 @@ class Game:
         self.wait_until(shown, "the %s shows %d buttons" % (where, count), timeout)
         return centres
 
-    # -- input: a click or a key with no hold, as a tool sends them, for the game loses no
-    # press; what comes next waits on what the click or key shows ------------------------
+    # -- input: no hold, as a tool sends it (the game loses no press); the next step waits --
     def xdotool(self, *args, check=True):
         command = ["xdotool"] + [str(a) for a in args]
         return subprocess.run(command, env=self.env(), check=check, capture_output=True, text=True).stdout

@@ -1,6 +1,5 @@
-# Runs TOOL (through EMULATOR in a cross build) with ARGS, feeding it INPUT when given, and
-# compares its output without the times (" us=N") with the file EXPECTED. A missing file fails
-# the test.
+# Runs TOOL (through EMULATOR in a cross build) with ARGS and INPUT, if given, and compares
+# its output without the times (" us=N") with the file EXPECTED, which must exist.
 separate_arguments(args UNIX_COMMAND "${ARGS}")
 separate_arguments(emulator UNIX_COMMAND "${EMULATOR}")
 if(INPUT)

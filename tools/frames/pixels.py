@@ -77,9 +77,8 @@ def tour(game):
 
 
 def burst(game, seconds=3, want=()):
-    """Distinct frames shown over more than one swing of the arrow, by hash; on a loaded
-    machine a swing's frame can be missed, so it goes on for up to 10 s while frames of
-    `want` are missing."""
+    """Distinct frames over more than one swing of the arrow, by hash; as a loaded machine can
+    miss a frame, it goes on for up to 10 s while frames of `want` are missing."""
     frames, start = {}, time.monotonic()
     while time.monotonic() < start + seconds or (not frames.keys() >= set(want) and
                                                  time.monotonic() < start + 10):
