@@ -93,10 +93,6 @@ protected:
         earlier.push_back(last);
     }
 
-    void newSession() {
-        startGame();
-        nextGame();
-    }
     void nextGame() {
         earlier.clear();
         computerMoves = 0;
@@ -153,7 +149,8 @@ TEST_F(RandomPlay, KeepsEveryPromiseAfterEveryTick) {
     const int seed = seedText ? std::atoi(seedText) : 1,
               wanted = gamesText ? std::atoi(gamesText) : 1000;
     std::mt19937 random(seed);
-    newSession();
+    startGame();
+    nextGame();
     for (int step = 0; games <= wanted; ++step) {
         act(random);
         ASSERT_EQ(failure, "") << "seed " << seed << " step " << step;
@@ -161,7 +158,8 @@ TEST_F(RandomPlay, KeepsEveryPromiseAfterEveryTick) {
             endGame();
             ASSERT_EQ(objectsCreated - objectsFreed, resources)
                 << "seed " << seed << " step " << step;
-            newSession();
+            startGame();
+            nextGame();
         }
     }
 }

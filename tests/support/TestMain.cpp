@@ -1,5 +1,4 @@
-// The main of the test programs that draw. Those that link the asset manifest
-// (TILECREST_LOAD_ARTWORK) load the build's real artwork first.
+// The main of the test programs that draw (tilecrest_test in tests/CMakeLists.txt).
 #include "tests/support/TestSupport.h"
 
 #if TILECREST_LOAD_ARTWORK
