@@ -1,11 +1,9 @@
-# Runs TOOL (through EMULATOR in a cross build) with ARGS and INPUT, if given, and compares
-# its output without the times (" us=N") with the file EXPECTED, which must exist.
+# Runs TOOL (through EMULATOR in a cross build) with ARGS on INPUT and compares its output
+# without the times (" us=N") with the file EXPECTED, which must exist.
 separate_arguments(args UNIX_COMMAND "${ARGS}")
 separate_arguments(emulator UNIX_COMMAND "${EMULATOR}")
-if(INPUT)
-  set(args ${args} INPUT_FILE ${INPUT})
-endif()
-execute_process(COMMAND ${emulator} ${TOOL} ${args} OUTPUT_VARIABLE output RESULT_VARIABLE result)
+execute_process(COMMAND ${emulator} ${TOOL} ${args} INPUT_FILE ${INPUT} OUTPUT_VARIABLE output
+  RESULT_VARIABLE result)
 if(result EQUAL 3)  # the tool's answer for a build of the search this processor lacks
   message("SKIPPED: ${TOOL} ${ARGS}: not on this processor")
   return()
