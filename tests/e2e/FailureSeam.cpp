@@ -4,9 +4,9 @@
 //   TILECREST_BOXES=file  each native box's title and heading are appended to `file`, a line each
 //   TILECREST_LEAK=1      one object more is counted as created, so the counts differ
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_native_dialog.h>
@@ -48,11 +48,7 @@ WRAPPED(int, al_show_native_message_box,
         (ALLEGRO_DISPLAY * display, const char* title, const char* heading, const char* text,
          const char* buttons, int flags),
         {
-            if (const char* path = std::getenv("TILECREST_BOXES")) {
-                if (FILE* file = std::fopen(path, "a")) {
-                    std::fprintf(file, "%s\t%s\n", title, heading);
-                    std::fclose(file);
-                }
-            }
+            if (const char* path = std::getenv("TILECREST_BOXES"))
+                std::ofstream(path, std::ios::app) << title << '\t' << heading << '\n';
             return __real_al_show_native_message_box(display, title, heading, text, buttons, flags);
         })

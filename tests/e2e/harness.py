@@ -265,8 +265,8 @@ class Game:
         self.park()
 
     def resize(self, width, height):
-        """Makes the drawing width by height, the window moved to the screen's top left corner
-        to stay whole on the screen: Windows centres it."""
+        """Makes the drawing width by height; the window goes to the screen's corner, as Windows
+        centres it and a large one would not stay whole."""
         outer, inner = self.frame.get_geometry(), self.window.get_geometry()
         self.frame.configure(x=0, y=0, width=width + outer.width - inner.width,
                              height=height + outer.height - inner.height)

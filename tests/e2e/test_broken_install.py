@@ -1,8 +1,7 @@
 """Every way start-up can fail ends it cleanly: its line in the log, the error box, one line on
-standard error naming the step and the log, exit status 255 and everything created freed
-(no leak box). A step fails for a broken data file or for one Allegro call (FailureSeam.cpp, in
-tilecrest-seamed). A log that cannot be written stops nothing, nor does a missing loading
-picture. One X server serves every run."""
+standard error naming the step and the log, exit status 255 and everything freed (no leak box).
+A step fails for a broken data file or one Allegro call (FailureSeam.cpp, in tilecrest-seamed).
+A log that cannot be written stops nothing, nor does a missing loading picture."""
 
 import os
 import pathlib

@@ -1,11 +1,10 @@
 #!/usr/bin/python3
 """usage: tools/frames/pixels.py OLD NEW
 
-Takes two builds through every screen state the mouse can reach, driven by the end-to-end
-tests' harness, and compares them byte for byte. The turn arrow swings, so a state is a burst
-of frames over its whole swing; it matches when one burst holds only frames of the other (a
-loaded machine may miss one). Exits 1 when a state differs, leaving a picture of it from each
-build in the folder it names."""
+Takes two builds through every screen state the mouse can reach with the end-to-end tests'
+harness and compares them byte for byte. A state is a burst of frames over the turn arrow's
+swing; it matches when one burst holds only frames of the other (a loaded machine may miss
+one). Exits 1 when a state differs, leaving a picture from each build in the folder it names."""
 
 import hashlib
 import os
@@ -37,10 +36,20 @@ def click_box(game, place, count_after):
     return game.buttons(count_after, "box")
 
 
+def loading_picture(game):
+    """Without its font start-up fails, leaving the loading picture behind the error box."""
+    os.remove(os.path.join(game.install, "data/fonts/arlrdbd.ttf"))
+    game.start()
+    game.window = game.wait_until(lambda: game.find_window("Warning") and game.find_window("Tilecrest"), "the box")
+    yield "loading picture"
+
+
 def tour(game):
-    """Takes a started game through every state a player can reach, yielding each state's name
-    once it is on screen."""
+    """Takes a game through every state a player can reach, yielding each state's name once it
+    is on screen."""
     box = lambda count: lambda: game.buttons(count, "box") is not None  # waits for a box, or none (0)
+    game.start()
+    game.wait_ready()
     game.park()
     yield "start"
     yield from press(game, square("c5"), "a legal square", lambda: game.board()[4][2] == "R")
@@ -91,23 +100,12 @@ def pixels(server, old, new, keep):
     shots = {}
     for build in (old, new):
         states = shots[build] = {}
-
-        def capture(state):
-            want = shots[old].get(state, ({}, None))[0]
-            states[state] = burst(game, want=want), game.window.get_geometry()
-
-        with Game(server=server, build=build) as game:  # start-up fails after the loading picture
-            os.remove(os.path.join(game.install, "data/fonts/arlrdbd.ttf"))
-            game.start()
-            game.window = game.wait_until(lambda: game.find_window("Warning") and game.find_window("Tilecrest"), "the box")
-            capture("loading picture")
-        game.wait_until(lambda: not game.find_window("Warning"), "the error box to close", while_running=False)
-        with Game(server=server, build=build) as game:
-            game.start()
-            game.wait_ready()
-            for state in tour(game):
-                time.sleep(1)
-                capture(state)
+        for run in (loading_picture, tour):
+            with Game(server=server, build=build) as game:
+                for state in run(game):
+                    time.sleep(1)
+                    want = shots[old].get(state, ({}, None))[0]
+                    states[state] = burst(game, want=want), game.window.get_geometry()
     failed = 0
     for number, (state, (a, g)) in enumerate(shots[old].items()):
         b = shots[new].get(state, ({}, None))[0]
