@@ -236,7 +236,7 @@ class Game:
         self.wait_until(shown, "the %s shows %d buttons" % (where, count), timeout)
         return centres
 
-    # -- input: no hold, as a tool sends it (the game loses no press); the next step waits --
+    # -- input: no hold, as a tool sends it, for the game loses no press; what comes next waits
     def xdotool(self, *args, check=True):
         command = ["xdotool"] + [str(a) for a in args]
         return subprocess.run(command, env=self.env(), check=check, capture_output=True, text=True).stdout
