@@ -72,7 +72,6 @@ def tour(game):
     for width, height in ((1000, 700), (400, 600), (800, 600)):
         game.xdotool("windowsize", game.window.id, width, height)
         game.wait_until(lambda: game.window.get_geometry().width == width, "the resize")
-        time.sleep(0.5)
         yield "window %dx%d" % (width, height)
     buttons = click_box(game, new, 2)
     click_box(game, click_box(game, buttons[0], 3)[0], 0)  # Yes, Human
